@@ -1,8 +1,24 @@
+// Program entry of the designer.
+#include "app/DesignPage.h"
+
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
+  // Without a display Qt would abort with a cryptic message; say plainly what is missing.
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    std::fprintf(stderr, "zentaf-designer: no display. Set DISPLAY (an X server or Xvfb) or WAYLAND_DISPLAY.\n");
+    return 2;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zentaf Page Designer"));
-  return 0;
+  QApplication::setApplicationDisplayName(QStringLiteral("Zentaf Page Designer"));
+  QApplication::setApplicationVersion(QStringLiteral(ZENTAF_VERSION));
+
+  TfDesignPage window;
+  window.show();
+  return app.exec();
 }

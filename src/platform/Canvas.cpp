@@ -52,7 +52,8 @@ QFont MakeQFont(const TFont& f, int Dpi)
 TCanvas::TCanvas(QPainter* Painter, QPaintDevice* ReferenceDevice)
   : FPainter(Painter)
 {
-  FBase = FPainter->worldTransform();
+  FInitial = FPainter->worldTransform();
+  FBase = FInitial;
   FMetricsDevice = ReferenceDevice ? ReferenceDevice : FPainter->device();
   if (FMetricsDevice && FMetricsDevice->logicalDpiY() > 0)
     FFontDpi = FMetricsDevice->logicalDpiY();
@@ -135,6 +136,20 @@ QFontMetrics& TCanvas::Metrics()
 {
   ApplyFont();
   return *FMetrics;
+}
+
+void TCanvas::SetOrigin(const QPoint& Origin)
+{
+  FBase = QTransform::fromTranslate(Origin.x(), Origin.y()) * FInitial;
+  FPainter->setWorldTransform(FWorld * FBase);
+}
+
+void TCanvas::ResetState()
+{
+  FPen = TPen();
+  FBrush = TBrush();
+  FFont = TFont();
+  FJustifyExtra = FJustifyCount = 0;
 }
 
 void TCanvas::SetWorldTransform(const QTransform& t)
@@ -249,20 +264,8 @@ void TCanvas::LineTo(int x, int y)
   if (!PenVisible() || from == FPenPos)
     return;
   ApplyPen();
-  if (FPen.Width > 1) {
-    FPainter->drawLine(from, FPenPos);
-    return;
-  }
-  // Thin lines stop one pixel short of their end point.
-  const int dx = x - from.x(), dy = y - from.y();
-  const int steps = std::max(std::abs(dx), std::abs(dy));
-  if (steps <= 1) {
-    FPainter->drawPoint(from);
-    return;
-  }
-  const QPoint last(from.x() + int(std::lround(double(dx) * (steps - 1) / steps)),
-                    from.y() + int(std::lround(double(dy) * (steps - 1) / steps)));
-  FPainter->drawLine(from, last);
+  // A thin pen has flat caps, which leave the end point unpainted.
+  FPainter->drawLine(from, FPenPos);
 }
 
 void TCanvas::Draw(int x, int y, const QImage& Image)

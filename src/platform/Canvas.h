@@ -151,8 +151,14 @@ public:
   // Spreads Extra pixels over the Count break characters (spaces) of the next TextOut.
   void SetTextJustification(int Extra, int Count);
 
-  // World transform applied to everything drawn after it (multiplied onto the
-  // painter's transform at construction).
+  // Moves the canvas origin to Origin (in the painter's coordinates at construction);
+  // the world transform applies on top of it.
+  void SetOrigin(const QPoint& Origin);
+  // Back to a fresh canvas: black solid pen of width 1, white solid brush, the default
+  // font, no justification, copy mode. Objects start their painting from this state.
+  void ResetState();
+
+  // World transform applied to everything drawn after it (on top of the origin).
   void SetWorldTransform(const QTransform& t);
   QTransform WorldTransform() const { return FWorld; }
 
@@ -176,6 +182,7 @@ private:
   void DrawLineText(int x, int y, const QString& s, unsigned Flags);
 
   QPainter* FPainter;
+  QTransform FInitial;
   QTransform FBase;
   QTransform FWorld;
   int FFontDpi = 96;

@@ -1,0 +1,190 @@
+#include "app/DesignPage.h"
+
+#include "app/LayoutDialog.h"
+#include "model/Band.h"
+#include "model/Container.h"
+#include "model/PageLayout.h"
+#include "model/Surface.h"
+#include "objects/DesignObject.h"
+#include "platform/NameValueList.h"
+#include "platform/Prompts.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+
+TfDesignPage::TfDesignPage(std::unique_ptr<TPrompts> Prompts, QWidget* Parent)
+  : QMainWindow(Parent)
+  , FPrompts(Prompts ? std::move(Prompts) : std::make_unique<TQtPrompts>(this))
+{
+  FormCreate();
+}
+
+TfDesignPage::~TfDesignPage()
+{
+  // The container frees the bands and their objects while the handlers still exist.
+  delete FDesigner;
+  FDesigner = nullptr;
+}
+
+void TfDesignPage::FormCreate()
+{
+  FFileName.clear();
+  FDesigner = new TDesignContainer(this);
+  setCentralWidget(FDesigner);
+  FDesigner->SetParentDeletes(true);
+  FDesigner->OnDeleteObject = [](TDesignSurface*, TDesignObject*& Obj) {
+    delete Obj;
+    Obj = nullptr;
+  };
+  FFontSizes = std::make_unique<TDesignFontSize>();
+  FDefaultObject = std::make_unique<TDesignObject>();
+  FPropList = std::make_unique<TNameValueList>();
+  CreateMenus();
+  FImperial = false;
+  CheckMeasurementSystem();
+  DoNew(true, false);
+
+  // A window that shows the page comfortably, within the screen.
+  QSize size(1200, 900);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableSize() * 0.9);
+  resize(size);
+}
+
+void TfDesignPage::CreateMenus()
+{
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  FActNew = file->addAction(QStringLiteral("&New"));
+  FActNew->setShortcut(QKeySequence::New);
+  connect(FActNew, &QAction::triggered, this, [this] { DoNew(false, true); });
+  file->addSeparator();
+  FActExit = file->addAction(QStringLiteral("E&xit"));
+  FActExit->setShortcut(QKeySequence::Quit);
+  connect(FActExit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* layout = menuBar()->addMenu(QStringLiteral("&Layout"));
+  QMenu* measurements = layout->addMenu(QStringLiteral("Measurements"));
+  auto* group = new QActionGroup(this);
+  FActMetric = measurements->addAction(QStringLiteral("Metric"));
+  FActImperial = measurements->addAction(QStringLiteral("Imperial"));
+  for (QAction* a : {FActMetric, FActImperial}) {
+    a->setCheckable(true);
+    group->addAction(a);
+  }
+  connect(FActMetric, &QAction::triggered, this, [this] { SetImperialUnits(false); });
+  connect(FActImperial, &QAction::triggered, this, [this] { SetImperialUnits(true); });
+}
+
+bool TfDesignPage::LocaleWantsImperial()
+{
+  return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+}
+
+void TfDesignPage::CheckMeasurementSystem()
+{
+  if (LocaleWantsImperial())
+    FImperial = true;
+}
+
+void TfDesignPage::DoNew(bool Force, bool AskForPage)
+{
+  if (!DoCloseDesign(Force))
+    return;
+  TDesignPage* page = FDesigner->PageLayout();
+  if (AskForPage) {
+    DoPageDialog();
+  } else if (FImperial) {
+    page->SetPaperSize(QStringLiteral("LETTER"));
+    page->SetWantImperial(true);
+  }
+  TDesignBand* band = FDesigner->AppendBand();
+  band->SetStoreHeight(page->PaperHeightMM() * 10);
+  band->SetStoreWidth(page->PaperWidthMM() * 10);
+  band->SetImperial(FImperial);
+  band->SetShowTopRuler(true);
+  band->SetShowLeftRuler(true);
+
+  TDesignSurface* surface = FDesigner->Surface();
+  surface->SetColor(clWhite);
+  surface->SetStoreLeftMargin(page->LeftMarginMM() * 10);
+  surface->SetStoreRightMargin(page->RightMarginMM() * 10);
+  surface->SetStoreTopMargin(page->TopMarginMM() * 10);
+  surface->SetStoreBottomMargin(page->BaseMarginMM() * 10);
+  surface->SetDrawMargin(true);
+  surface->SetSnapToGrid(true);
+  surface->SetGridSize(1.0);
+  ApplyPageImage();
+  UpdateMeasurementChecks();
+}
+
+bool TfDesignPage::DoCloseDesign(bool Force)
+{
+  if (!Force && FDesigner->Changed()) {
+    switch (FPrompts->Confirm(QStringLiteral("Do you wish to save your changes?"), true)) {
+    case TPromptAnswer::Yes:
+      // Saving arrives with the file commands; until then nothing can be changed.
+      break;
+    case TPromptAnswer::Cancel: return false;
+    case TPromptAnswer::No: break;
+    }
+  }
+  FDesigner->ClearBands();
+  FFileName.clear();
+  UpdateCaption();
+  return true;
+}
+
+bool TfDesignPage::DoPageDialog()
+{
+  TfDesignLayout dialog(FPrompts.get(), this);
+  return dialog.ShowDialog(FDesigner->PageLayout());
+}
+
+void TfDesignPage::ApplyPageImage()
+{
+  TDesignSurface* surface = FDesigner->Surface();
+  if (!surface)
+    return;
+  const TDesignPage* page = FDesigner->PageLayout();
+  surface->SetImage(page->Image());
+  surface->SetImageMode(page->ImageMode());
+  surface->SetHasImage(page->HasImage());
+}
+
+void TfDesignPage::SetImperialUnits(bool Value)
+{
+  FImperial = Value;
+  if (TDesignBand* band = FDesigner->Band(0))
+    band->SetImperial(Value);
+  UpdateMeasurementChecks();
+}
+
+void TfDesignPage::UpdateMeasurementChecks()
+{
+  if (FActMetric) {
+    FActMetric->setChecked(!FImperial);
+    FActImperial->setChecked(FImperial);
+  }
+}
+
+void TfDesignPage::UpdateCaption()
+{
+  if (!FFileName.isEmpty())
+    setWindowTitle(QStringLiteral("Page Designer - ") + QFileInfo(FFileName).fileName());
+  else
+    setWindowTitle(QStringLiteral("Page Designer - New Document"));
+}
+
+void TfDesignPage::closeEvent(QCloseEvent* Event)
+{
+  if (DoCloseDesign(false))
+    Event->accept();
+  else
+    Event->ignore();
+}

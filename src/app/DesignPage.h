@@ -1,0 +1,78 @@
+#pragma once
+// TfDesignPage: the main window. It owns the design container, the default object that
+// holds the format of new objects, and the window's menus; it runs the document
+// commands and serves the surfaces' requests to make and free objects.
+#include "platform/Prompts.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class TDesignContainer;
+class TDesignFontSize;
+class TDesignObject;
+class TNameValueList;
+class TPrompts;
+
+class TfDesignPage : public QMainWindow {
+  Q_OBJECT
+public:
+  // Prompts answers the window's questions and file choosers; null gives the real
+  // Qt dialogs.
+  explicit TfDesignPage(std::unique_ptr<TPrompts> Prompts = nullptr, QWidget* Parent = nullptr);
+  ~TfDesignPage() override;
+
+  TDesignContainer* Designer() const { return FDesigner; }
+  TDesignObject* DefaultObject() const { return FDefaultObject.get(); }
+  TPrompts* Prompts() const { return FPrompts.get(); }
+  const TDesignFontSize& FontSizes() const { return *FFontSizes; }
+  QString FileName() const { return FFileName; }
+  bool Imperial() const { return FImperial; }
+
+  // Starts a new design: closes the current one (asking unless Force) and, when
+  // AskForPage, shows the page layout dialog first.
+  void DoNew(bool Force, bool AskForPage);
+  // Closes the design: asks about unsaved changes unless Force; false when the user
+  // cancelled or the save failed.
+  bool DoCloseDesign(bool Force);
+  // Runs the page layout dialog on the container's page layout.
+  bool DoPageDialog();
+  void DoPageSetup() { DoPageDialog(); }
+  // The first band's rulers switch to inches (true) or centimetres (false).
+  void SetImperialUnits(bool Value);
+  void UpdateCaption();
+
+  QAction* actNew() const { return FActNew; }
+  QAction* actExit() const { return FActExit; }
+  QAction* actMetric() const { return FActMetric; }
+  QAction* actImperial() const { return FActImperial; }
+
+  // Reads the measurement system of the user's locale (US: imperial).
+  static bool LocaleWantsImperial();
+
+protected:
+  void closeEvent(QCloseEvent* Event) override;
+
+private:
+  void FormCreate();
+  void CheckMeasurementSystem();
+  void ApplyPageImage();
+  void CreateMenus();
+  void UpdateMeasurementChecks();
+
+  std::unique_ptr<TPrompts> FPrompts;
+  TDesignContainer* FDesigner = nullptr;
+  std::unique_ptr<TDesignFontSize> FFontSizes;
+  std::unique_ptr<TDesignObject> FDefaultObject;
+  std::unique_ptr<TNameValueList> FPropList;
+  int ToolSelected = 0;
+  QString FFileName;
+  bool FImperial = false;
+
+  QAction* FActNew = nullptr;
+  QAction* FActExit = nullptr;
+  QAction* FActMetric = nullptr;
+  QAction* FActImperial = nullptr;
+};

@@ -1,0 +1,91 @@
+#pragma once
+// TDesignContainer: the scrolling area that fills the main window. It owns the page
+// layout, the screen unit converter, the undo history and the ordered list of bands,
+// and it is the single entry point for editing commands: each goes to the surface of
+// the current band or, in its "All" form, to the surfaces of every band.
+#include "model/DesignEvents.h"
+#include "model/Surface.h"
+
+#include <QScrollArea>
+
+#include <memory>
+#include <vector>
+
+class TDesignBand;
+class TDesignObject;
+class TDesignPage;
+class TDesignUndoManager;
+class TDesignUnits;
+
+class TDesignContainer : public QScrollArea {
+  Q_OBJECT
+public:
+  explicit TDesignContainer(QWidget* Parent = nullptr);
+  ~TDesignContainer() override;
+
+  // --- Bands ---------------------------------------------------------------------------
+  int Bands() const { return int(FBands.size()); }
+  // Makes a band with the container's units and current handlers and adds it at the end.
+  TDesignBand* AppendBand();
+  // The same, inserted at Position.
+  TDesignBand* InsertBand(int Position);
+  // Frees the band at Position when it exists.
+  void DeleteBand(int Position);
+  void ClearBands();
+  // The band at Index, or null outside the list.
+  TDesignBand* Band(int Index) const;
+  // Null without bands; band 0 with one; otherwise the band at SelectedBand.
+  TDesignBand* CurrentBand() const;
+  // The current band's surface, or null.
+  TDesignSurface* Surface() const;
+  int SelectedBand() const { return FSelectedBand; }
+  void SetSelectedBand(int v) { FSelectedBand = v; }
+  // Shows the focus on band Index only and makes it current when it exists.
+  void FocusBand(int Index);
+  void Redraw();
+  // Places the bands one under the other (stretched to the container's width) and
+  // sizes the scrolled area to hold them.
+  void LayoutBands();
+
+  TDesignPage* PageLayout() const { return FPageLayout.get(); }
+  TDesignUnits* Units() const { return FUnits.get(); }
+  TDesignUndoManager* UndoManager() const { return FUndoManager.get(); }
+  // True when the undo history holds anything.
+  bool Changed() const;
+
+  bool ParentDeletes() const { return FParentDeletes; }
+  void SetParentDeletes(bool v) { FParentDeletes = v; }
+  // Sets the design mode of every band's surface.
+  void SetDesignMode(TDesignMode Mode);
+
+  // --- Forwarded to the current band's surface ------------------------------------------
+  int ControlCount() const;
+  int ControlCountAll() const;
+  TDesignObject* Control(int Index) const;
+  bool HasSelection() const;
+  bool HasSelectionAll() const;
+  void SelectedControls(std::vector<TDesignObject*>& AList) const;
+
+  // Handlers copied into each band's surface when the band is made.
+  TCreateObjectEvent OnCreateObject;
+  TCreateObjectByNameEvent OnCreateObjectByName;
+  TDeleteObjectEvent OnDeleteObject;
+  TNotifyEvent OnSelectionChanged;
+  TSetDefaultsEvent OnSetDefaults;
+
+protected:
+  void resizeEvent(QResizeEvent* Event) override;
+
+private:
+  TDesignBand* CreateBand();
+  void GetUndoManager(TDesignSurface* Sender, TDesignUndoManager*& Manager);
+
+  QWidget* FArea;
+  std::vector<TDesignBand*> FBands;
+  std::unique_ptr<TDesignUnits> FUnits;
+  std::unique_ptr<TDesignPage> FPageLayout;
+  std::unique_ptr<TDesignUndoManager> FUndoManager;
+  bool FParentDeletes = false;
+  int FSelectedBand = 0;
+  bool FLayingOut = false;
+};

@@ -1,0 +1,174 @@
+#pragma once
+// TDesignSurface: the white drawing area of one band. It holds the band's objects in
+// painting order (index 0 is painted first; the same order is the file order), the
+// band's margins, the snap setting and the optional page background picture, and it is
+// where the application plugs in through events: how objects are made and freed, who
+// hears of selection changes, where the pointer position is shown and which undo
+// manager records changes.
+#include "model/DesignEvents.h"
+#include "objects/ImageTypes.h"
+#include "platform/Colors.h"
+
+#include <QRect>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class TCanvas;
+class TDesignBand;
+class TDesignImage;
+class TDesignObject;
+class TDesignUndoManager;
+class TDesignUnits;
+
+enum TDesignMode : int { dmSelect = 0, dmCreate = 1 };
+
+class TDesignSurface : public QWidget {
+  Q_OBJECT
+public:
+  explicit TDesignSurface(QWidget* Parent = nullptr);
+  ~TDesignSurface() override;
+
+  // --- Objects -------------------------------------------------------------------------
+  int ControlCount() const { return int(FCtrls.size()); }
+  // Adopts AControl with the rectangle Position (surface pixels), grown by 2 pixels on
+  // every side, snapped when snapping is on, placed in front of all others.
+  void AddControlAt(TDesignObject* AControl, const QRect& Position);
+  // AddControlAt with the rectangle (0, 0, 20, 20).
+  void AddControl(TDesignObject* AControl);
+  // Frees the object at Index (through OnDeleteObject when ParentDeletes) and removes it;
+  // an index outside the list does nothing.
+  void DeleteControl(int Index);
+  void ClearControls();
+  // The object at Index, or null outside the list.
+  TDesignObject* GetControl(int Index) const;
+  // The first object whose component name equals Name exactly, or null.
+  TDesignObject* ControlByName(const QString& Name) const;
+  // The list index of that object, -1 when there is none.
+  int ControlIndexByName(const QString& Name) const;
+  // Moves the named object to painting (and list) position Index.
+  void SetControlIndex(const QString& Name, int Index);
+  // The first object in list order selected as smAny or smFirst, or null.
+  TDesignObject* FirstSelected() const;
+  bool HasSelection() const;
+  // The selected objects: an smFirst object first, the others in list order.
+  void SelectedControls(std::vector<TDesignObject*>& AList) const;
+  const std::vector<TDesignObject*>& Controls() const { return FCtrls; }
+
+  // --- Settings ------------------------------------------------------------------------
+  TDesignMode DesignMode() const { return FDesignMode; }
+  void SetDesignMode(TDesignMode v) { FDesignMode = v; }
+  bool ParentDeletes() const { return FParentDeletes; }
+  void SetParentDeletes(bool v) { FParentDeletes = v; }
+  bool DrawMargin() const { return FDrawMargin; }
+  void SetDrawMargin(bool v);
+  bool SnapToGrid() const { return FSnapToGrid; }
+  void SetSnapToGrid(bool v) { FSnapToGrid = v; }
+  TDesignUnits* Units() const { return FUnits; }
+  void SetUnits(TDesignUnits* v) { FUnits = v; }
+  TColor Color() const { return FColor; }
+  void SetColor(TColor v);
+
+  // Margins in pixels, each measured inwards from its edge.
+  int LeftMargin() const { return FLeftMargin.Pixels; }
+  int TopMargin() const { return FTopMargin.Pixels; }
+  int RightMargin() const { return FRightMargin.Pixels; }
+  int BottomMargin() const { return FBottomMargin.Pixels; }
+  void SetLeftMargin(int v);
+  void SetTopMargin(int v);
+  void SetRightMargin(int v);
+  void SetBottomMargin(int v);
+
+  // Size and margins in store units. Writing converts to pixels, rounding down; reading
+  // gives back the value last written as long as the pixel value it produced is
+  // unchanged, otherwise the pixel value converted back and rounded down.
+  int StoreWidth() const;
+  int StoreHeight() const;
+  void SetStoreWidth(int v);
+  void SetStoreHeight(int v);
+  int StoreLeftMargin() const;
+  int StoreTopMargin() const;
+  int StoreRightMargin() const;
+  int StoreBottomMargin() const;
+  void SetStoreLeftMargin(int v);
+  void SetStoreTopMargin(int v);
+  void SetStoreRightMargin(int v);
+  void SetStoreBottomMargin(int v);
+
+  double GridSize() const { return FGridSize; }
+  int IntGridSize() const { return FIntGridSize; }
+  // Only with units: the grid pitch in millimetres and, rounded down, in pixels.
+  void SetGridSize(double Value);
+
+  // The background picture, shared with the page layout.
+  std::shared_ptr<TDesignImage> Image() const { return FImage; }
+  void SetImage(std::shared_ptr<TDesignImage> v);
+  TImageMode ImageMode() const { return FImageMode; }
+  void SetImageMode(TImageMode v);
+  bool HasImage() const { return FHasImage; }
+  void SetHasImage(bool Value);
+
+  // The band that holds the surface, or null.
+  TDesignBand* GetBand() const;
+  // The undo manager the application supplies through OnGetUndoManager, or null.
+  virtual TDesignUndoManager* GetUndoManager();
+  TDesignUndoManager* UndoManager() { return GetUndoManager(); }
+
+  // Prepares for writing a layout: takes the keyboard focus, which ends an in-place
+  // text edit.
+  void BeforeSave();
+  // Raises OnContentPopup when it is assigned.
+  void ContentPopup(TDesignObject* DesignObject);
+
+  // Snaps one object's store position and size to whole millimetres when snapping is
+  // on, the surface has units and the object is not locked.
+  void SnapControl(TDesignObject* C);
+
+  // Paints the surface (background, picture, margin frame, objects) onto Canvas, whose
+  // painter draws in surface pixels; only objects meeting Clip are painted.
+  void PaintSurface(TCanvas& Canvas, const QRect& Clip);
+
+  // Called by objects when their bounds change or they need repainting.
+  void ObjectBoundsChanged(TDesignObject* Obj, const QRect& OldBounds);
+  void InvalidateObjectRect(const QRect& R);
+
+  // --- Events --------------------------------------------------------------------------
+  TCreateObjectEvent OnCreateObject;
+  TCreateObjectByNameEvent OnCreateObjectByName;
+  TDeleteObjectEvent OnDeleteObject;
+  TNotifyEvent OnSelectionChanged;
+  TShowPositionEvent OnShowPosition;
+  TDesignContentEvent OnContentPopup;
+  TGetUndoManagerEvent OnGetUndoManager;
+  TSetDefaultsEvent OnSetDefaults;
+
+protected:
+  void paintEvent(QPaintEvent* Event) override;
+
+private:
+  // A length kept both as set in store units and as the pixels derived from it.
+  struct TStoreLength {
+    int Store = 0;
+    int Pixels = 0;
+    bool FromStore = false;
+  };
+  int ReadStore(const TStoreLength& L, int Pixels, bool Horizontal) const;
+  int PixelsFromStore(int Store, bool Horizontal) const;
+  void WriteStore(TStoreLength& L, int Store, bool Horizontal);
+
+  std::vector<TDesignObject*> FCtrls;
+  TDesignMode FDesignMode = dmSelect;
+  bool FParentDeletes = false;
+  TDesignUnits* FUnits = nullptr;
+  bool FDrawMargin = false;
+  TStoreLength FTopMargin, FLeftMargin, FRightMargin, FBottomMargin;
+  TStoreLength FWidth, FHeight;
+  bool FSnapToGrid = false;
+  double FGridSize = 1.0;
+  int FIntGridSize = 0;
+  bool FHasImage = false;
+  std::shared_ptr<TDesignImage> FImage;
+  TImageMode FImageMode = imNone;
+  TColor FColor = clWhite;
+};
