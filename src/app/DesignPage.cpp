@@ -37,11 +37,13 @@ void TfDesignPage::FormCreate()
   FFileName.clear();
   FDesigner = new TDesignContainer(this);
   setCentralWidget(FDesigner);
-  FDesigner->SetParentDeletes(true);
-  FDesigner->OnDeleteObject = [](TDesignSurface*, TDesignObject*& Obj) {
-    delete Obj;
-    Obj = nullptr;
+  FDesigner->OnCreateObject = [this](TDesignSurface* s, TDesignObject*& o) { DoCreateObject(s, o); };
+  FDesigner->OnCreateObjectByName = [this](TDesignSurface* s, const QString& c, TDesignObject*& o) {
+    DoCreateObjectByName(s, c, o);
   };
+  FDesigner->OnDeleteObject = [this](TDesignSurface* s, TDesignObject*& o) { DoDeleteObject(s, o); };
+  FDesigner->OnSetDefaults = [this](TDesignSurface* s, TDesignObject* o) { DoSetDefaults(s, o); };
+  FDesigner->SetParentDeletes(true);
   FFontSizes = std::make_unique<TDesignFontSize>();
   FDefaultObject = std::make_unique<TDesignObject>();
   FPropList = std::make_unique<TNameValueList>();

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -13,6 +14,7 @@ class QActionGroup;
 class TDesignContainer;
 class TDesignFontSize;
 class TDesignObject;
+class TDesignSurface;
 class TNameValueList;
 class TPrompts;
 
@@ -44,6 +46,27 @@ public:
   void SetImperialUnits(bool Value);
   void UpdateCaption();
 
+  // --- Tools and object creation ---------------------------------------------------------
+  int ToolSelected() const { return FToolSelected; }
+  // Chooses a creation tool: every surface enters create mode.
+  void SelectTool(int Tool);
+  // The Select tool: every surface returns to select mode.
+  void SelectSelectTool();
+  // Makes the object for the current tool (the surfaces' OnCreateObject); leaves NewObj
+  // empty when the picture file choice is cancelled.
+  void DoCreateObject(TDesignSurface* Sender, TDesignObject*& NewObj);
+  // Makes an object of a class (reading layouts, pasting).
+  void DoCreateObjectByName(TDesignSurface* Sender, const QString& ClassName, TDesignObject*& NewObj);
+  void DoDeleteObject(TDesignSurface* Sender, TDesignObject*& NewObj);
+  // Gives an object the default font, fill and border.
+  void DoSetDefaults(TDesignSurface* Sender, TDesignObject* DesignObject);
+  void PrepareObject(TDesignObject* Obj);
+  // The class a tool makes.
+  static QString ToolClassName(int Tool);
+  // Called when a creation returns the design to the Select tool (the ribbon shows
+  // the Select button down).
+  std::function<void()> OnToolsReset;
+
   QAction* actNew() const { return FActNew; }
   QAction* actExit() const { return FActExit; }
   QAction* actMetric() const { return FActMetric; }
@@ -67,7 +90,8 @@ private:
   std::unique_ptr<TDesignFontSize> FFontSizes;
   std::unique_ptr<TDesignObject> FDefaultObject;
   std::unique_ptr<TNameValueList> FPropList;
-  int ToolSelected = 0;
+  int FToolSelected = 0;
+  QString FPictureFilter;
   QString FFileName;
   bool FImperial = false;
 

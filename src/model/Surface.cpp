@@ -33,6 +33,16 @@ void TDesignSurface::AddControlAt(TDesignObject* AControl, const QRect& Position
     return;
   AControl->SetParent(this);
   AControl->SetInDesigner(true);
+  AControl->OnMoved = [this](TDesignObject* o, TMoveMode m, int x, int y) { ControlMoved(o, m, x, y); };
+  AControl->OnSelected = [this](TDesignObject* o, TSelectMode m) { ControlSelected(o, m); };
+  AControl->OnBeginCreateChild = [this](TDesignObject*, TShiftState s, int x, int y) {
+    SurfaceMouseDown(mbLeft, s, x, y);
+  };
+  AControl->OnInCreateChild = [this](TDesignObject*, TShiftState s, int x, int y) { SurfaceMouseMove(s, x, y); };
+  AControl->OnEndCreateChild = [this](TDesignObject*, TShiftState s, int x, int y) {
+    SurfaceMouseUp(mbLeft, s, x, y);
+  };
+  AControl->OnEdited = [this](TDesignObject* o, const QString& a, const QString& b) { ControlEdited(o, a, b); };
   AControl->SetUnits(FUnits);
   AControl->SetBounds(Position.left() - 2, Position.top() - 2, Position.width() + 4, Position.height() + 4);
   AControl->UpdateStoreAll();
@@ -53,6 +63,8 @@ void TDesignSurface::DeleteControl(int Index)
     return;
   TDesignObject* obj = FCtrls[size_t(Index)];
   FCtrls.erase(FCtrls.begin() + Index);
+  if (FMouseTarget == obj)
+    FMouseTarget = nullptr;
   InvalidateObjectRect(obj->BoundsRect());
   obj->SetParent(nullptr);
   if (FParentDeletes && OnDeleteObject) {
@@ -232,6 +244,9 @@ TDesignUndoManager* TDesignSurface::GetUndoManager()
 void TDesignSurface::BeforeSave()
 {
   setFocus(Qt::OtherFocusReason);
+  // A rubber band still being dragged is finished as if released at its far corner.
+  if (FAreaSelectVisible)
+    SurfaceMouseUp(mbLeft, 0, FAreaSelect.left() + FAreaSelect.width(), FAreaSelect.top() + FAreaSelect.height());
 }
 
 void TDesignSurface::ContentPopup(TDesignObject* DesignObject)
@@ -305,6 +320,14 @@ void TDesignSurface::PaintSurface(TCanvas& Canvas, const QRect& Clip)
   Canvas.SetOrigin(QPoint(0, 0));
   p->setWorldTransform(base);
   p->setClipping(false);
+  // The rubber band is in front of every object: a dotted outline, not filled.
+  if (FAreaSelectVisible) {
+    const QRect band = NormalisedBand(FAreaSelect);
+    Canvas.ResetState();
+    Canvas.Pen().Style = psDot;
+    Canvas.Brush().Style = bsClear;
+    Canvas.Rectangle(band.left(), band.top(), band.left() + band.width(), band.top() + band.height());
+  }
 }
 
 void TDesignSurface::paintEvent(QPaintEvent* Event)

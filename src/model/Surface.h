@@ -8,6 +8,7 @@
 #include "model/DesignEvents.h"
 #include "objects/ImageTypes.h"
 #include "platform/Colors.h"
+#include "platform/Input.h"
 
 #include <QRect>
 #include <QWidget>
@@ -23,6 +24,12 @@ class TDesignUndoManager;
 class TDesignUnits;
 
 enum TDesignMode : int { dmSelect = 0, dmCreate = 1 };
+enum TSelectMode : int;
+enum TMoveMode : int;
+
+// A rubber band stretched from its press point (width and height may be negative) as
+// a rectangle with positive size.
+QRect NormalisedBand(const QRect& Band);
 
 class TDesignSurface : public QWidget {
   Q_OBJECT
@@ -124,6 +131,27 @@ public:
   // Snaps one object's store position and size to whole millimetres when snapping is
   // on, the surface has units and the object is not locked.
   void SnapControl(TDesignObject* C);
+  // SnapControl on every selected object, in list order, when snapping is on.
+  void SnapSelected();
+  // Ends a drag of Sender: the other selected objects stop moving and the drag's undo
+  // group is closed.
+  void EndControlMove(TDesignObject* Sender);
+
+  // --- Selection and direct manipulation -----------------------------------------------
+  void SelectAll();
+  void SelectNone();
+  void InvertSelection();
+  // The surface's own mouse handling in surface pixels: a press starts the rubber band,
+  // moves stretch it, the release selects the enclosed objects or creates one.
+  void SurfaceMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  void SurfaceMouseMove(TShiftState Shift, int X, int Y);
+  void SurfaceMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  bool RubberBandShowing() const { return FAreaSelectVisible; }
+  // The rubber band as stretched: its corner at the press point, width and height
+  // negative while the pointer is above or left of it.
+  QRect RubberBand() const { return FAreaSelect; }
+  // The front-most visible object under a surface point, or null.
+  TDesignObject* ObjectAt(const QPoint& P) const;
 
   // Paints the surface (background, picture, margin frame, objects) onto Canvas, whose
   // painter draws in surface pixels; only objects meeting Clip are painted.
@@ -145,6 +173,10 @@ public:
 
 protected:
   void paintEvent(QPaintEvent* Event) override;
+  void mousePressEvent(QMouseEvent* Event) override;
+  void mouseMoveEvent(QMouseEvent* Event) override;
+  void mouseReleaseEvent(QMouseEvent* Event) override;
+  void mouseDoubleClickEvent(QMouseEvent* Event) override;
 
 private:
   // A length kept both as set in store units and as the pixels derived from it.
@@ -157,7 +189,19 @@ private:
   int PixelsFromStore(int Store, bool Horizontal) const;
   void WriteStore(TStoreLength& L, int Store, bool Horizontal);
 
+  // Handlers of the adopted objects' events.
+  void ControlSelected(TDesignObject* Sender, TSelectMode Mode);
+  void ControlMoved(TDesignObject* Sender, TMoveMode Mode, int X, int Y);
+  void ControlEdited(TDesignObject* Sender, const QString& Old, const QString& New);
+  void InvalidateBandOutline(const QRect& Band);
+  void RouteMouse(QMouseEvent* Event, int Kind);
+
   std::vector<TDesignObject*> FCtrls;
+  QRect FAreaSelect;
+  bool FAreaSelectVisible = false;
+  // The target of the pressed mouse: an object, or the surface itself.
+  TDesignObject* FMouseTarget = nullptr;
+  bool FMouseOnSurface = false;
   TDesignMode FDesignMode = dmSelect;
   bool FParentDeletes = false;
   TDesignUnits* FUnits = nullptr;

@@ -61,7 +61,7 @@ void TDesignObject::Invalidate()
     FParent->InvalidateObjectRect(FBounds);
 }
 
-void TDesignObject::Redraw()
+void TDesignObject::RefreshObject()
 {
   if (!Loading)
     Invalidate();
@@ -121,6 +121,8 @@ void TDesignObject::Clear()
 void TDesignObject::SetSelectMode(TSelectMode v)
 {
   FSelectMode = v;
+  if (v == smNone)
+    StopEdit();
   Invalidate();
 }
 
@@ -182,6 +184,193 @@ void TDesignObject::UpdateStoreAll()
   UpdateStoreHeight();
 }
 
-void TDesignObject::Paint(TCanvas&)
+// --- Formatting properties -------------------------------------------------------------
+
+void TDesignObject::SetText(const QString& v)
 {
+  FText = v;
+  Redraw();
+}
+
+void TDesignObject::SetFontName(const QString& v)
+{
+  const QString trimmed = v.trimmed();
+  FFontName = trimmed.isEmpty() ? QStringLiteral("Arial") : trimmed;
+  Redraw();
+}
+
+void TDesignObject::SetFontSize(int v)
+{
+  FFontSize = v;
+  Redraw();
+}
+
+void TDesignObject::SetFontStyle(int v)
+{
+  FFontStyle = v;
+  Redraw();
+}
+
+void TDesignObject::SetFontBold(bool v)
+{
+  FFontStyle = v ? (FFontStyle | fsBold) : (FFontStyle & ~fsBold);
+  Redraw();
+}
+
+void TDesignObject::SetFontItalic(bool v)
+{
+  FFontStyle = v ? (FFontStyle | fsItalic) : (FFontStyle & ~fsItalic);
+  Redraw();
+}
+
+void TDesignObject::SetHAlign(TAlignments v)
+{
+  FHAlign = v;
+  Redraw();
+}
+
+void TDesignObject::SetVAlign(TVerticalAlignment v)
+{
+  FVAlign = v;
+  Redraw();
+}
+
+Qt::Alignment TDesignObject::Alignment() const
+{
+  switch (FHAlign) {
+  case daRight: return Qt::AlignRight;
+  case daCenter: return Qt::AlignHCenter;
+  default: return Qt::AlignLeft;
+  }
+}
+
+void TDesignObject::SetTextMargin(int v)
+{
+  FTextMargin = v;
+  Redraw();
+}
+
+void TDesignObject::SetTextRotation(int v)
+{
+  FTextRotation = v;
+  Redraw();
+}
+
+void TDesignObject::SetWordWrap(bool v)
+{
+  FWordWrap = v;
+  Redraw();
+}
+
+void TDesignObject::SetEllipsis(bool v)
+{
+  FEllipsis = v;
+  Redraw();
+}
+
+void TDesignObject::SetExpandTabs(bool v)
+{
+  FExpandTabs = v;
+  Redraw();
+}
+
+void TDesignObject::SetBorderShape(TBorderShape v)
+{
+  FBorderShape = v;
+  Redraw();
+}
+
+void TDesignObject::SetBorderStyle(TPenStyle v)
+{
+  FBorderStyle = v;
+  Redraw();
+}
+
+void TDesignObject::SetBorderColour(TColor v)
+{
+  FBorderColour = v;
+  Redraw();
+}
+
+void TDesignObject::SetBorderWidth(int v)
+{
+  FBorderWidth = v;
+  Redraw();
+}
+
+void TDesignObject::SetFillColour(TColor v)
+{
+  FFillColour = v;
+  Redraw();
+}
+
+void TDesignObject::SetFillStyle(TBrushStyle v)
+{
+  FFillStyle = v;
+  Redraw();
+}
+
+void TDesignObject::SetImage(std::unique_ptr<TDesignImage> v)
+{
+  FImage = std::move(v);
+  FHasImage = FImage != nullptr;
+  Redraw();
+}
+
+void TDesignObject::SetImageMode(TImageMode v)
+{
+  FImageMode = v;
+  Redraw();
+}
+
+TDesignImageType TDesignObject::GetImageTypeFromPath(const QString& Value)
+{
+  return TDesignImage::GetImageTypeFromName(Value);
+}
+
+void TDesignObject::SetImagePath(const QString& Value)
+{
+  const TDesignImageType type = GetImageTypeFromPath(Value);
+  if (!FHasImage || !FImage)
+    FImage = std::make_unique<TDesignImage>();
+  try {
+    FImage->LoadFromFile(Value);
+  } catch (const EDesignImageError&) {
+    FHasImage = false;
+    FImage.reset();
+    return;
+  }
+  FImagePath = Value;
+  FImageType = type;
+  FHasImage = true;
+}
+
+void TDesignObject::LoadEncodedImage(const QByteArray& Value)
+{
+  if (!FHasImage || !FImage)
+    FImage = std::make_unique<TDesignImage>();
+  FImage->SetImageType(FImageType);
+  FImage->DecodeImage(Value);
+  FHasImage = true;
+}
+
+void TDesignObject::ReloadImage()
+{
+  if (!FImagePath.isEmpty())
+    SetImagePath(FImagePath);
+}
+
+void TDesignObject::ResizeImage()
+{
+  if (!FHasImage || !FImage)
+    return;
+  const int w = FImage->PictureWidth(), h = FImage->PictureHeight();
+  FStoreHeight = FUnits ? RoundEven(FUnits->PixelsToStoreY(h)) : h;
+  FStoreWidth = FUnits ? RoundEven(FUnits->PixelsToStoreX(w)) : w;
+  SetBounds(Left(), Top(), w, h);
+}
+
+void TDesignObject::SetData(int, const QString& Value)
+{
+  FText = Value;
 }

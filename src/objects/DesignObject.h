@@ -9,6 +9,7 @@
 #include "objects/ImageTypes.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
+#include "platform/Input.h"
 
 #include <QRect>
 #include <QString>
@@ -29,10 +30,6 @@ enum TBorderShape : int { bshNone = 0, bshRect, bshRoundRect, bshEllipse, bshCir
 enum TAlignments : int { daLeft = 0, daRight, daCenter, daFull };
 enum TVerticalAlignment : int { vaTop = 0, vaBottom, vaCenter };
 
-// Mouse buttons and the shift state of mouse events.
-enum TMouseButton : int { mbLeft = 0, mbRight, mbMiddle };
-enum TShiftFlag : int { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
-using TShiftState = int;
 
 class TDesignObject;
 using TMovedEvent = std::function<void(TDesignObject* Sender, TMoveMode Mode, int X, int Y)>;
@@ -86,6 +83,9 @@ public:
 
   TDesignSurface* Surface() const { return FSurface; }
   void SetSurface(TDesignSurface* v) { FSurface = v; }
+  // The surface whose gestures the object takes part in: its Surface, or else the
+  // surface that shows it.
+  TDesignSurface* HostSurface() const { return FSurface ? FSurface : FParent; }
   TSelectMode SelectMode() const { return FSelectMode; }
   void SetSelectMode(TSelectMode v);
   bool Locked() const { return FLocked; }
@@ -121,6 +121,89 @@ public:
   void UpdateStoreHeight();
   void UpdateStoreAll();
 
+  // --- Formatting properties; setters repaint unless noted ------------------------------
+  QString Text() const { return FText; }
+  void SetText(const QString& v);
+  QString FontName() const { return FFontName; }
+  // Blanks are trimmed from both ends; an empty name gives "Arial".
+  void SetFontName(const QString& v);
+  int FontSize() const { return FFontSize; }
+  void SetFontSize(int v);
+  int FontStyle() const { return FFontStyle; }
+  void SetFontStyle(int v);
+  bool FontBold() const { return FFontStyle & fsBold; }
+  void SetFontBold(bool v);
+  bool FontItalic() const { return FFontStyle & fsItalic; }
+  void SetFontItalic(bool v);
+  TColor FontColour() const { return FFontColour; }
+  // No repaint.
+  void SetFontColour(TColor v) { FFontColour = v; }
+  TAlignments HAlign() const { return FHAlign; }
+  void SetHAlign(TAlignments v);
+  TVerticalAlignment VAlign() const { return FVAlign; }
+  void SetVAlign(TVerticalAlignment v);
+  // The editor's alignment: right for daRight, centre for daCenter, left otherwise.
+  Qt::Alignment Alignment() const;
+  int TextMargin() const { return FTextMargin; }
+  void SetTextMargin(int v);
+  int TextRotation() const { return FTextRotation; }
+  void SetTextRotation(int v);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool v);
+  bool Ellipsis() const { return FEllipsis; }
+  void SetEllipsis(bool v);
+  bool ExpandTabs() const { return FExpandTabs; }
+  void SetExpandTabs(bool v);
+  TBorderShape BorderShape() const { return FBorderShape; }
+  void SetBorderShape(TBorderShape v);
+  TPenStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TPenStyle v);
+  TColor BorderColour() const { return FBorderColour; }
+  void SetBorderColour(TColor v);
+  int BorderWidth() const { return FBorderWidth; }
+  void SetBorderWidth(int v);
+  TColor FillColour() const { return FFillColour; }
+  void SetFillColour(TColor v);
+  TBrushStyle FillStyle() const { return FFillStyle; }
+  void SetFillStyle(TBrushStyle v);
+  bool HasImage() const { return FHasImage; }
+  TDesignImage* Image() const { return FImage.get(); }
+  // The object takes the picture over.
+  void SetImage(std::unique_ptr<TDesignImage> v);
+  TImageMode ImageMode() const { return FImageMode; }
+  void SetImageMode(TImageMode v);
+  QString ImagePath() const { return FImagePath; }
+  // Loads the picture file; a file that cannot be loaded leaves no picture. No repaint.
+  void SetImagePath(const QString& Value);
+  TDesignImageType ImageType() const { return FImageType; }
+  void SetImageType(TDesignImageType v) { FImageType = v; }
+  // Takes the picture from base64 text with the decoder of ImageType; throws
+  // EDesignImageError when it cannot be decoded.
+  void LoadEncodedImage(const QByteArray& Value);
+  bool WantHTML() const { return FWantHTML; }
+  void SetWantHTML(bool v) { FWantHTML = v; }
+  bool EmbedHTML() const { return FEmbedHTML; }
+  void SetEmbedHTML(bool v) { FEmbedHTML = v; }
+  QString Content() const { return FContent; }
+  void SetContent(const QString& v) { FContent = v; }
+  QString Format() const { return FFormat; }
+  void SetFormat(const QString& v) { FFormat = v; }
+  int Autosize() const { return FAutoSize; }
+  void SetAutosize(int v) { FAutoSize = v; }
+  int DataType() const { return FDataType; }
+  void SetDataType(int v) { FDataType = v; }
+  int Summary() const { return FSummary; }
+  void SetSummary(int v) { FSummary = v; }
+  bool WantPopup() const { return FWantPopup; }
+  bool IsOutline() const { return FIsOutline; }
+
+  // The picture kind for a file name (BMP when unknown).
+  static TDesignImageType GetImageTypeFromPath(const QString& Value);
+  // Reads the picture again from its path.
+  void ReloadImage();
+  // Gives the object its picture's natural size.
+  void ResizeImage();
+
   // --- Events --------------------------------------------------------------------------
   TMovedEvent OnMoved;
   TSelectedEvent OnSelected;
@@ -129,8 +212,61 @@ public:
   TCoordEvent OnEndCreateChild;
   TEditedEvent OnEdited;
 
+  // --- Overridable steps, in the order kinds override them ------------------------------
+  // Selection handles, or the lock mark, on the object's own canvas.
+  virtual void DrawHandles(TCanvas& Canvas);
+  virtual void DrawObjectImageOn(TCanvas& Canvas, bool WithOffset);
+  virtual void DrawObjectTextOn(TCanvas& Canvas, bool WithOffset);
+  // Fill and border shape.
+  virtual void DrawObjectBordersOn(TCanvas& Canvas, bool WithOffset);
+  virtual void DrawObjectTextAt(TCanvas& Canvas, int OffSetY);
+  // The text: mini-HTML, full justification, a free angle, 90/180/270 through an
+  // offscreen bitmap, or plain multi-line text with the alignment flags.
+  virtual void DrawObjectText(TCanvas& Canvas, bool WithOffset, int OffSetY, bool AllowHTML);
+  // Repaint unless the object is being read from a layout.
+  virtual void RefreshObject();
+  // Borders, picture and text onto another canvas (printing).
+  virtual void DrawOn(TCanvas& Canvas, bool WithOffset);
+  virtual void DrawBackgroundOn(TCanvas& Canvas, bool WithOffset);
+  virtual void DrawTextOn(TCanvas& Canvas, bool WithOffset);
+  virtual void DrawTextAt(TCanvas& Canvas, int OffSetY);
+  // The height the text needs on Canvas (0 for an empty text).
+  virtual void GetTextHeight(TCanvas& Canvas, int& Size);
+  // The size of the text rectangle inside margin and border.
+  virtual void GetTextArea(int& ZWidth, int& ZHeight);
+  // Replaces the text (no repaint); the index is for kinds with several values.
+  virtual void SetData(int Index, const QString& Value);
+
   // Paints the object on its own canvas (origin at its top-left corner).
   virtual void Paint(TCanvas& Canvas);
+  void DrawSelectionFrame(TCanvas& Canvas);
+  void DrawLockMark(TCanvas& Canvas);
+
+  // --- Input ---------------------------------------------------------------------------
+  // The handle zone under an object-local point: 0..7 the sizing handles, 8 the interior.
+  int HandleAt(int X, int Y) const;
+  static TMoveMode MoveModeOfHandle(int Handle);
+  static Qt::CursorShape CursorOfHandle(int Handle);
+  // Mouse input in object-local pixels, as the surface routes it.
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void DblClick();
+  void BeginMove(int X, int Y);
+  void DragMove(int X, int Y);
+  void EndMove();
+  // Moves or resizes by pixel deltas, updating the store values of what changed.
+  void Move(TMoveMode Mode, int MoveX, int MoveY);
+  // In-place text editing.
+  void StartEdit();
+  void StopEdit();
+  QPlainTextEdit* Editor() const { return FEditor; }
+  // Ordering belongs to the surface; these do nothing on the object.
+  void SendBackward() {}
+  void SendForward() {}
+
+  // Fires on a double-click before editing starts.
+  std::function<void(TDesignObject*)> OnDblClick;
 
   bool Loading = false;
   TMoveMode MoveMode = mmNone;
@@ -138,8 +274,13 @@ public:
   int OldY = 0;
 
 protected:
-  // Repaint unless the object is being read from a layout.
-  void Redraw();
+  void Redraw() { RefreshObject(); }
+  // The text rectangle for drawing: the positioned box (right and bottom inclusive)
+  // with an offset, the own box otherwise.
+  TRect TextRect(bool WithOffset) const;
+  unsigned TextFlags() const;
+  // Plain multi-line text in R, placed vertically by the vertical alignment.
+  void DrawPlainText(TCanvas& Target, TRect R, unsigned Flags);
 
   // The lightweight control.
   QString FName;
@@ -179,6 +320,7 @@ protected:
   bool FEllipsis = false;
   bool FExpandTabs = true;
   QPlainTextEdit* FEditor = nullptr;
+  QObject* FEditorWatch = nullptr;
   bool FCanEdit = false;
   bool FEditing = false;
   bool FHasImage = false;
@@ -199,3 +341,9 @@ protected:
 
 // The next component name: "_elem_" followed by the process-wide counter (1 first).
 QString NextElementName();
+
+// Full justification: words spread so that every line fills R's width; a carriage
+// return ends a line, a line feed is ignored.
+void DrawJustifiedText(const QString& Text, TCanvas& Canvas, const TRect& R);
+// Text centred on R's centre, turned counter-clockwise by Angle degrees.
+void DrawRotatedText(TCanvas& Canvas, const TRect& R, int Angle, const QString& Text);

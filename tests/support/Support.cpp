@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -50,3 +51,51 @@ void SaveShot(const QImage& Image, const QString& Name)
   QDir().mkpath(dir);
   Image.save(dir + QStringLiteral("/") + Name + QStringLiteral(".png"));
 }
+
+namespace {
+void Send(QWidget* W, QEvent::Type T, QPoint P, Qt::MouseButton B, Qt::MouseButtons Held, Qt::KeyboardModifiers M)
+{
+  const QPointF local(P);
+  QMouseEvent e(T, local, W->mapToGlobal(local), B, Held, M);
+  QApplication::sendEvent(W, &e);
+}
+} // namespace
+
+namespace Mouse {
+void Press(QWidget* W, QPoint P, Qt::MouseButton B, Qt::KeyboardModifiers M)
+{
+  Send(W, QEvent::MouseButtonPress, P, B, B, M);
+}
+
+void Move(QWidget* W, QPoint P, Qt::MouseButtons Held, Qt::KeyboardModifiers M)
+{
+  Send(W, QEvent::MouseMove, P, Qt::NoButton, Held, M);
+}
+
+void Release(QWidget* W, QPoint P, Qt::MouseButton B, Qt::KeyboardModifiers M)
+{
+  Send(W, QEvent::MouseButtonRelease, P, B, Qt::NoButton, M);
+}
+
+void DoubleClick(QWidget* W, QPoint P)
+{
+  Press(W, P);
+  Release(W, P);
+  Send(W, QEvent::MouseButtonDblClick, P, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  Release(W, P);
+}
+
+void Drag(QWidget* W, QPoint From, QPoint To, int Steps, Qt::KeyboardModifiers M)
+{
+  Press(W, From, Qt::LeftButton, M);
+  for (int i = 1; i <= Steps; ++i)
+    Move(W, From + (To - From) * i / Steps, Qt::LeftButton, M);
+  Release(W, To, Qt::LeftButton, M);
+}
+
+void Click(QWidget* W, QPoint P, Qt::KeyboardModifiers M)
+{
+  Press(W, P, Qt::LeftButton, M);
+  Release(W, P, Qt::LeftButton, M);
+}
+} // namespace Mouse
