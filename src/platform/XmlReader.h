@@ -32,10 +32,13 @@ struct TXmlParseResult {
 // A light handle on an element or on a CDATA section of a parsed document; null when it
 // refers to nothing. It stays valid until its document is parsed again or destroyed.
 // Children are the element and CDATA nodes, in document order. Child(i) remembers the
-// last position it reached, so loops over an index run in linear time.
+// last position it reached, so loops over an index run in linear time; that cache makes
+// one handle unsafe to share between threads.
 class TXmlElement {
 public:
+  // A null handle.
   TXmlElement() = default;
+  // A handle on a pugixml node, as TXmlDocument hands them out.
   explicit TXmlElement(pugi::xml_node_struct* Node) : FNode(Node) {}
 
   // True when the handle refers to nothing.
@@ -70,6 +73,7 @@ private:
 // does, it tolerates text and further elements after the root, which Root() ignores.
 class TXmlDocument {
 public:
+  // An empty document.
   TXmlDocument();
   ~TXmlDocument();
   TXmlDocument(const TXmlDocument&) = delete;
