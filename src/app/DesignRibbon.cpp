@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QIntValidator>
-#include <QLineEdit>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -109,12 +108,12 @@ void TDesignRibbon::BuildHome()
   btnFontIncrease = MakeRibbonButton(QStringLiteral("font-increase"), QString(), QStringLiteral("Increase Font"));
   selFontColour = new TColorSelector(QStringLiteral("font-colour"), QString(), QStringLiteral("Font Color"), clBlack);
   selFontColour->SetAutomaticColour(clBlack);
-  mnuVAlign = new QMenu(this);
+  mnuVAlign = new QMenu(Bar);
   actVAlignTop = Entry(mnuVAlign, QStringLiteral("justify-top"), QStringLiteral("Top Justify"));
   actVAlignMiddle = Entry(mnuVAlign, QStringLiteral("justify-middle"), QStringLiteral("Middle Justify"));
   actVAlignBase = Entry(mnuVAlign, QStringLiteral("justify-base"), QStringLiteral("Base Justify"));
   btnVAlign = new TSplitButton(QString(), QStringLiteral("Vertical Alignment"), mnuVAlign);
-  mnuHAlign = new QMenu(this);
+  mnuHAlign = new QMenu(Bar);
   actHAlignLeft = Entry(mnuHAlign, QStringLiteral("justify-left"), QStringLiteral("Left Justify"));
   actHAlignCenter = Entry(mnuHAlign, QStringLiteral("justify-center"), QStringLiteral("Center Justify"));
   actHAlignRight = Entry(mnuHAlign, QStringLiteral("justify-right"), QStringLiteral("Right Justify"));
@@ -135,7 +134,7 @@ void TDesignRibbon::BuildHome()
       new TPenWidthSelector(QStringLiteral("outline-width"), QString(), QStringLiteral("Outline Width"));
   selOutlineStyle =
       new TPenStyleSelector(QStringLiteral("outline-style"), QString(), QStringLiteral("Outline Style"));
-  mnuArrange = new QMenu(this);
+  mnuArrange = new QMenu(Bar);
   actArrangeSendBack = Entry(mnuArrange, QStringLiteral("send-back"), QStringLiteral("Send to Back"));
   actArrangeSendFront = Entry(mnuArrange, QStringLiteral("send-front"), QStringLiteral("Send to Front"));
   mnuArrange->addSeparator();
@@ -158,8 +157,7 @@ void TDesignRibbon::BuildHome()
   TRibbonGroup* tools = pgHome->AddGroup(QStringLiteral("Tools"));
   tbToolRect = Tool(QStringLiteral("tool-rect"), QString(), QStringLiteral("Rectangle"), 0);
   tbToolEllipse = Tool(QStringLiteral("tool-ellipse"), QString(), QStringLiteral("Ellipse"), 2);
-  tbToolRoundRect =
-      Tool(QStringLiteral("tool-round-rect"), QString(), QStringLiteral("Round Rect"), 1);
+  tbToolRoundRect = Tool(QStringLiteral("tool-round-rect"), QString(), QStringLiteral("Round Rect"), 1);
   tbToolPicture = Tool(QStringLiteral("tool-picture"), QString(), QStringLiteral("Picture"), 6);
   tbToolHLine = Tool(QStringLiteral("tool-hline"), QString(), QStringLiteral("Horizontal Line"), 5);
   tbToolVLine = Tool(QStringLiteral("tool-vline"), QString(), QStringLiteral("Vertical Line"), 4);
@@ -200,7 +198,7 @@ void TDesignRibbon::BuildDesign()
   TRibbonGroup* layout = pgDesign->AddGroup(QStringLiteral("Layout"));
   btnProperties =
       MakeRibbonButton(QStringLiteral("properties"), QStringLiteral("Properties"), QStringLiteral("Properties"));
-  mnuVSize = new QMenu(this);
+  mnuVSize = new QMenu(Bar);
   actVSizeTallest = Entry(mnuVSize, QStringLiteral("size-tallest"), QStringLiteral("Grow to Tallest"));
   actVSizeSame = Entry(mnuVSize, QStringLiteral("size-same-height"), QStringLiteral("Make Same Height"));
   actVSizeSmallest = Entry(mnuVSize, QStringLiteral("size-shortest"), QStringLiteral("Shrink to Smallest"));
@@ -209,7 +207,7 @@ void TDesignRibbon::BuildDesign()
   btnVSize = new TSplitButton(QStringLiteral("Vertical Size"), QStringLiteral("Nudge Right"), mnuVSize);
   btnPageLayout =
       MakeRibbonButton(QStringLiteral("page-layout"), QStringLiteral("Page Layout"), QStringLiteral("Page Layout"));
-  mnuHSize = new QMenu(this);
+  mnuHSize = new QMenu(Bar);
   actHSizeWidest = Entry(mnuHSize, QStringLiteral("size-widest"), QStringLiteral("Grow to Widest"));
   actHSizeSame = Entry(mnuHSize, QStringLiteral("size-same-width"), QStringLiteral("Make Same Width"));
   actHSizeThinnest = Entry(mnuHSize, QStringLiteral("size-thinnest"), QStringLiteral("Shrink to Thinnest"));

@@ -472,7 +472,8 @@ QWidget* TColorSelector::Panel() const { return FPanel; }
 void TColorSelector::OpenColorDialog()
 {
   ClosePanel(this);
-  auto* dialog = new QColorDialog(ColorToQColor(FColour), this);
+  // Parented to the window, so that the ribbon's look stays out of the dialog.
+  auto* dialog = new QColorDialog(ColorToQColor(FColour), window());
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(QStringLiteral("Colors"));
   connect(dialog, &QColorDialog::colorSelected, this, [this](const QColor& c) { Choose(QColorToColor(c)); });

@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <initializer_list>
+
 class QAction;
 class QBoxLayout;
 class QHBoxLayout;

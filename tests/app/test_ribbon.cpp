@@ -275,7 +275,6 @@ TEST_F(RibbonTest, ColourSelectorsStartAndChoose)
   QSignalSpy chosen(selector, &TColorSelector::colourChosen);
   QSignalSpy clicked(selector, &QToolButton::clicked);
 
-  QStringList names;
   for (const auto& entry : TColorSelector::Palette)
     ASSERT_NE(Swatch(selector, QString::fromLatin1(entry.Name)), nullptr) << entry.Name;
   QAbstractButton* red = Swatch(selector, QStringLiteral("Red"));
@@ -295,7 +294,10 @@ TEST_F(RibbonTest, ColourSelectorsStartAndChoose)
   EXPECT_EQ(chosen.takeFirst().at(0).value<TColor>(), clBlack);
 
   selector->Panel()->findChild<QAbstractButton*>(QStringLiteral("moreColors"))->click();
-  auto* dialog = selector->findChild<QColorDialog*>();
+  QColorDialog* dialog = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* d = qobject_cast<QColorDialog*>(w); d && d->isVisible())
+      dialog = d;
   ASSERT_NE(dialog, nullptr);
   dialog->setCurrentColor(QColor(0x10, 0x80, 0xF0));
   dialog->accept();
@@ -483,6 +485,14 @@ TEST_F(RibbonTest, RendersScreenshots)
   }
   painter.end();
   EXPECT_TRUE(sheet.save(dir + QStringLiteral("/ribbon-dropdowns.png")));
+
+  Ribbon.selFillColour->OpenColorDialog();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* dialog = qobject_cast<QColorDialog*>(w); dialog && dialog->isVisible()) {
+      EXPECT_TRUE(dialog->grab().save(dir + QStringLiteral("/colour-dialog.png")));
+      dialog->reject();
+    }
+  }
 
   const QStringList icons = QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("*.svg")});
   ASSERT_FALSE(icons.isEmpty());
