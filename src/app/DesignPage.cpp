@@ -1,5 +1,6 @@
 #include "app/DesignPage.h"
 
+#include "app/DesignRibbon.h"
 #include "app/LayoutDialog.h"
 #include "model/Band.h"
 #include "model/Container.h"
@@ -17,6 +18,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
+#include <QVBoxLayout>
 
 TfDesignPage::TfDesignPage(std::unique_ptr<TPrompts> Prompts, QWidget* Parent)
   : QMainWindow(Parent)
@@ -35,8 +37,16 @@ TfDesignPage::~TfDesignPage()
 void TfDesignPage::FormCreate()
 {
   FFileName.clear();
-  FDesigner = new TDesignContainer(this);
-  setCentralWidget(FDesigner);
+  // The ribbon above the design area, which takes the rest of the window.
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  FRibbon = new TDesignRibbon(central);
+  FDesigner = new TDesignContainer(central);
+  layout->addWidget(FRibbon);
+  layout->addWidget(FDesigner, 1);
+  setCentralWidget(central);
   FDesigner->OnCreateObject = [this](TDesignSurface* s, TDesignObject*& o) { DoCreateObject(s, o); };
   FDesigner->OnCreateObjectByName = [this](TDesignSurface* s, const QString& c, TDesignObject*& o) {
     DoCreateObjectByName(s, c, o);
@@ -48,6 +58,7 @@ void TfDesignPage::FormCreate()
   FDefaultObject = std::make_unique<TDesignObject>();
   FPropList = std::make_unique<TNameValueList>();
   CreateMenus();
+  ConnectTools();
   FImperial = false;
   CheckMeasurementSystem();
   DoNew(true, false);

@@ -14,6 +14,7 @@ class QActionGroup;
 class TDesignContainer;
 class TDesignFontSize;
 class TDesignObject;
+class TDesignRibbon;
 class TDesignSurface;
 class TNameValueList;
 class TPrompts;
@@ -27,6 +28,7 @@ public:
   ~TfDesignPage() override;
 
   TDesignContainer* Designer() const { return FDesigner; }
+  TDesignRibbon* Ribbon() const { return FRibbon; }
   TDesignObject* DefaultObject() const { return FDefaultObject.get(); }
   TPrompts* Prompts() const { return FPrompts.get(); }
   const TDesignFontSize& FontSizes() const { return *FFontSizes; }
@@ -83,10 +85,12 @@ private:
   void CheckMeasurementSystem();
   void ApplyPageImage();
   void CreateMenus();
+  void ConnectTools();
   void UpdateMeasurementChecks();
 
   std::unique_ptr<TPrompts> FPrompts;
   TDesignContainer* FDesigner = nullptr;
+  TDesignRibbon* FRibbon = nullptr;
   std::unique_ptr<TDesignFontSize> FFontSizes;
   std::unique_ptr<TDesignObject> FDefaultObject;
   std::unique_ptr<TNameValueList> FPropList;

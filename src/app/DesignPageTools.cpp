@@ -2,6 +2,7 @@
 // settings, and the handlers through which the surfaces make and free objects.
 #include "app/DesignPage.h"
 
+#include "app/DesignRibbon.h"
 #include "format/ObjectFactory.h"
 #include "model/Container.h"
 #include "model/Surface.h"
@@ -36,6 +37,13 @@ QString TfDesignPage::ToolClassName(int Tool)
       return QStringLiteral("TDesignOutline");
     return QStringLiteral("TDesignObject");
   }
+}
+
+void TfDesignPage::ConnectTools()
+{
+  connect(FRibbon, &TDesignRibbon::toolChosen, this, [this](int Tool) { SelectTool(Tool); });
+  connect(FRibbon, &TDesignRibbon::selectChosen, this, [this] { SelectSelectTool(); });
+  OnToolsReset = [this] { FRibbon->ShowSelectDown(); };
 }
 
 void TfDesignPage::SelectTool(int Tool)
