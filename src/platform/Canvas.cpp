@@ -4,10 +4,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <unordered_map>
 
 namespace {
 
@@ -123,6 +125,9 @@ void TCanvas::ApplyFont()
   FQFont = MakeQFont(FFont, FFontDpi);
   FPainter->setFont(FQFont);
   FMetrics = std::make_unique<QFontMetrics>(FQFont, FMetricsDevice);
+  // Node-based, so the pointer to one font's widths stays valid as fonts are added.
+  static std::unordered_map<QString, QHash<QString, int>> widthsByFont;
+  FWidths = &widthsByFont[FQFont.key() + u'/' + QString::number(FFontDpi)];
   FAppliedFont = FFont;
 }
 
@@ -286,7 +291,8 @@ void TCanvas::StretchDraw(const TRect& r, const QImage& Image)
 
 int TCanvas::TextWidth(const QString& Text)
 {
-  return Metrics().horizontalAdvance(Text);
+  ApplyFont();
+  return Advance(Text);
 }
 
 int TCanvas::TextHeight(const QString&)
@@ -358,16 +364,32 @@ void TCanvas::TextOut(int x, int y, const QString& Text)
   FJustifyExtra = FJustifyCount = 0;
 }
 
+int TCanvas::Advance(const QString& s)
+{
+  // Widths are remembered per font: repainting a design measures the same texts again
+  // and again, and shaping them is the dearest part of drawing text.
+  if (s.size() > 256)
+    return FMetrics->horizontalAdvance(s);
+  auto it = FWidths->constFind(s);
+  if (it != FWidths->constEnd())
+    return *it;
+  if (FWidths->size() > 20000)
+    FWidths->clear();
+  const int w = FMetrics->horizontalAdvance(s);
+  FWidths->insert(s, w);
+  return w;
+}
+
 int TCanvas::LineWidth(const QString& s, unsigned Flags)
 {
   if (!(Flags & DT::EXPANDTABS) || !s.contains(u'\t'))
-    return FMetrics->horizontalAdvance(s);
+    return Advance(s);
   const int tab = 8 * AverageCharWidth();
   int x = 0;
   qsizetype start = 0;
   for (qsizetype i = 0; i <= s.size(); ++i) {
     if (i == s.size() || s.at(i) == u'\t') {
-      x += FMetrics->horizontalAdvance(s.mid(start, i - start));
+      x += Advance(s.mid(start, i - start));
       if (i < s.size())
         x = (x / tab + 1) * tab;
       start = i + 1;
@@ -404,18 +426,28 @@ std::vector<TCanvas::Line> TCanvas::LayoutLines(const QString& Text, int Width, 
   std::vector<Line> lines;
   const bool wrap = Flags & DT::WORDBREAK;
   const bool single = Flags & DT::SINGLELINE;
-  auto addLine = [&](const QString& s) {
+  // A line's width is measured only when something needs it: the ellipsis here, the
+  // alignment and the measured extent later (an unknown width is -1).
+  auto addLine = [&](const QString& s, int KnownWidth = -1) {
     Line l;
     l.Text = s;
-    l.Width = LineWidth(s, Flags);
+    l.Width = KnownWidth;
+    if ((Flags & DT::END_ELLIPSIS) && l.Width < 0)
+      l.Width = LineWidth(s, Flags);
     if ((Flags & DT::END_ELLIPSIS) && l.Width > Width) {
-      // Cut the line so that it ends with "..." inside the width.
+      // Cut the line so that it ends with "..." inside the width: the longest prefix
+      // that fits, found by halving (widths grow with the prefix).
       const QString dots = QStringLiteral("...");
       const int dotsWidth = FMetrics->horizontalAdvance(dots);
-      qsizetype n = s.size();
-      while (n > 0 && LineWidth(s.left(n), Flags) + dotsWidth > Width)
-        --n;
-      l.Text = s.left(n) + dots;
+      qsizetype lo = 0, hi = s.size() - 1;
+      while (lo < hi) {
+        const qsizetype mid = (lo + hi + 1) / 2;
+        if (LineWidth(s.left(mid), Flags) + dotsWidth <= Width)
+          lo = mid;
+        else
+          hi = mid - 1;
+      }
+      l.Text = s.left(lo) + dots;
       l.Width = LineWidth(l.Text, Flags);
     }
     lines.push_back(std::move(l));
@@ -435,8 +467,9 @@ std::vector<TCanvas::Line> TCanvas::LayoutLines(const QString& Text, int Width, 
     QString para = Text.mid(pos, end - pos);
     if (single)
       para.replace(u'\r', u' ').replace(u'\n', u' ');
-    if (!wrap || single || LineWidth(para, Flags) <= Width) {
-      addLine(para);
+    const int paraWidth = wrap && !single ? LineWidth(para, Flags) : -1;
+    if (!wrap || single || paraWidth <= Width) {
+      addLine(para, paraWidth);
     } else {
       // Greedy breaking at spaces; the spaces at a break are dropped, and a word wider
       // than the line stands on a line of its own.
@@ -448,17 +481,25 @@ std::vector<TCanvas::Line> TCanvas::LayoutLines(const QString& Text, int Width, 
           ++k;
         return k;
       };
+      // Widths are summed word by word, so long paragraphs are laid out in linear time.
+      const bool tabbed = (Flags & DT::EXPANDTABS) && para.contains(u'\t');
       qsizetype i = 0;
       while (i < m) {
         const qsizetype lineStart = i;
         qsizetype j = wordEnd(i);
+        int lineWidth = LineWidth(para.mid(lineStart, j - lineStart), Flags);
         while (j < m) {
           const qsizetype k = wordEnd(j);
-          if (LineWidth(para.mid(lineStart, k - lineStart), Flags) > Width)
+          // Tab stops depend on the position in the line, so lines with tabs are
+          // measured whole.
+          const int next = tabbed ? LineWidth(para.mid(lineStart, k - lineStart), Flags)
+                                  : lineWidth + LineWidth(para.mid(j, k - j), Flags);
+          if (next > Width)
             break;
+          lineWidth = next;
           j = k;
         }
-        addLine(para.mid(lineStart, j - lineStart));
+        addLine(para.mid(lineStart, j - lineStart), lineWidth);
         i = j;
         while (i < m && para.at(i) == u' ')
           ++i;
@@ -487,7 +528,11 @@ int TCanvas::DrawText(const QString& Text, TRect& R, unsigned Flags)
     return 0;
   }
   const int width = R.Width();
-  const std::vector<Line> lines = LayoutLines(Text, width, Flags);
+  std::vector<Line> lines = LayoutLines(Text, width, Flags);
+  if (Flags & (DT::CALCRECT | DT::CENTER | DT::RIGHT))
+    for (Line& l : lines)
+      if (l.Width < 0)
+        l.Width = LineWidth(l.Text, Flags);
   const int lineHeight = FMetrics->ascent() + FMetrics->descent();
   const int height = int(lines.size()) * lineHeight;
   if (Flags & DT::CALCRECT) {

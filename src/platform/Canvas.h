@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -179,6 +180,7 @@ private:
   };
   std::vector<Line> LayoutLines(const QString& Text, int Width, unsigned Flags);
   int LineWidth(const QString& s, unsigned Flags);
+  int Advance(const QString& s);
   void DrawLineText(int x, int y, const QString& s, unsigned Flags);
 
   QPainter* FPainter;
@@ -196,6 +198,7 @@ private:
   std::optional<TPenMode> FAppliedMode;
   QFont FQFont;
   std::unique_ptr<QFontMetrics> FMetrics;
+  QHash<QString, int>* FWidths = nullptr;
   QPoint FPenPos;
   int FJustifyExtra = 0;
   int FJustifyCount = 0;
