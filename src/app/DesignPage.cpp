@@ -2,6 +2,8 @@
 
 #include "app/DesignRibbon.h"
 #include "app/LayoutDialog.h"
+#include "editing/Undo.h"
+#include "format/DesignHeader.h"
 #include "model/Band.h"
 #include "model/Container.h"
 #include "model/PageLayout.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
@@ -24,6 +27,9 @@ TfDesignPage::TfDesignPage(std::unique_ptr<TPrompts> Prompts, QWidget* Parent)
   : QMainWindow(Parent)
   , FPrompts(Prompts ? std::move(Prompts) : std::make_unique<TQtPrompts>(this))
 {
+  FOwnHeader = std::make_unique<TDesignHeader>();
+  FDesignHeader = FOwnHeader.get();
+  FArguments = QCoreApplication::arguments().mid(1);
   FormCreate();
 }
 
@@ -76,10 +82,24 @@ void TfDesignPage::CreateMenus()
   FActNew = file->addAction(QStringLiteral("&New"));
   FActNew->setShortcut(QKeySequence::New);
   connect(FActNew, &QAction::triggered, this, [this] { DoNew(false, true); });
+  FActOpen = file->addAction(QStringLiteral("&Open"));
+  FActOpen->setShortcut(QKeySequence::Open);
+  connect(FActOpen, &QAction::triggered, this, [this] { DoOpen(); });
+  FActSave = file->addAction(QStringLiteral("&Save"));
+  FActSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(FActSave, &QAction::triggered, this, [this] { DoSave(); });
+  FActSaveAs = file->addAction(QStringLiteral("Save &As"));
+  FActSaveAs->setShortcut(QKeySequence::SaveAs);
+  connect(FActSaveAs, &QAction::triggered, this, [this] { DoSaveAs(); });
   file->addSeparator();
   FActExit = file->addAction(QStringLiteral("E&xit"));
   FActExit->setShortcut(QKeySequence::Quit);
-  connect(FActExit, &QAction::triggered, this, &QWidget::close);
+  connect(FActExit, &QAction::triggered, this, [this] { DoExitDesign(false); });
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  FActUndo = edit->addAction(QStringLiteral("&Undo"));
+  FActUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  connect(FActUndo, &QAction::triggered, this, [this] { FDesigner->Undo(); });
 
   QMenu* layout = menuBar()->addMenu(QStringLiteral("&Layout"));
   QMenu* measurements = layout->addMenu(QStringLiteral("Measurements"));
@@ -141,7 +161,8 @@ bool TfDesignPage::DoCloseDesign(bool Force)
   if (!Force && FDesigner->Changed()) {
     switch (FPrompts->Confirm(QStringLiteral("Do you wish to save your changes?"), true)) {
     case TPromptAnswer::Yes:
-      // Saving arrives with the file commands; until then nothing can be changed.
+      if (!DoSave())
+        return false;
       break;
     case TPromptAnswer::Cancel: return false;
     case TPromptAnswer::No: break;
@@ -149,6 +170,7 @@ bool TfDesignPage::DoCloseDesign(bool Force)
   }
   FDesigner->ClearBands();
   FFileName.clear();
+  FDesigner->UndoManager()->ClearAll();
   UpdateCaption();
   return true;
 }
@@ -192,6 +214,15 @@ void TfDesignPage::UpdateCaption()
     setWindowTitle(QStringLiteral("Page Designer - ") + QFileInfo(FFileName).fileName());
   else
     setWindowTitle(QStringLiteral("Page Designer - New Document"));
+}
+
+void TfDesignPage::showEvent(QShowEvent* Event)
+{
+  QMainWindow::showEvent(Event);
+  if (!FShown) {
+    FShown = true;
+    OpenFromCommandLine();
+  }
 }
 
 void TfDesignPage::closeEvent(QCloseEvent* Event)

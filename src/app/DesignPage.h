@@ -5,6 +5,7 @@
 #include "platform/Prompts.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -13,6 +14,7 @@ class QAction;
 class QActionGroup;
 class TDesignContainer;
 class TDesignFontSize;
+class TDesignHeader;
 class TDesignObject;
 class TDesignRibbon;
 class TDesignSurface;
@@ -41,6 +43,27 @@ public:
   // Closes the design: asks about unsaved changes unless Force; false when the user
   // cancelled or the save failed.
   bool DoCloseDesign(bool Force);
+  // --- Document files -------------------------------------------------------------------
+  // Asks for a layout file and opens it (unsaved changes are not asked about).
+  void DoOpen();
+  // Saves to the current file, or asks for one; true when the design was written.
+  bool DoSave();
+  bool DoSaveAs();
+  // Asks "Do you wish to exit this design?" (unless Force) and closes the window on Yes.
+  // Always false.
+  bool DoExitDesign(bool Force);
+  // Reads a layout file into the design; true when it was read.
+  bool DoLoadDesign(const QString& FileName);
+  // Writes the design to a file; true when it was written.
+  bool DoSaveDesign(const QString& FileName);
+  // The layout header written into and read from every document.
+  TDesignHeader* DesignHeader() const { return FDesignHeader; }
+  void SetDesignHeader(TDesignHeader* v) { FDesignHeader = v ? v : FOwnHeader.get(); }
+  // The arguments looked at on the first showing (the program's own by default).
+  void SetCommandLine(const QStringList& Arguments) { FArguments = Arguments; }
+  // Opens the last argument naming a ".qzpage" or ".txt" file.
+  void OpenFromCommandLine();
+
   // Runs the page layout dialog on the container's page layout.
   bool DoPageDialog();
   void DoPageSetup() { DoPageDialog(); }
@@ -70,6 +93,10 @@ public:
   std::function<void()> OnToolsReset;
 
   QAction* actNew() const { return FActNew; }
+  QAction* actOpen() const { return FActOpen; }
+  QAction* actSave() const { return FActSave; }
+  QAction* actSaveAs() const { return FActSaveAs; }
+  QAction* actUndo() const { return FActUndo; }
   QAction* actExit() const { return FActExit; }
   QAction* actMetric() const { return FActMetric; }
   QAction* actImperial() const { return FActImperial; }
@@ -79,6 +106,7 @@ public:
 
 protected:
   void closeEvent(QCloseEvent* Event) override;
+  void showEvent(QShowEvent* Event) override;
 
 private:
   void FormCreate();
@@ -96,10 +124,18 @@ private:
   std::unique_ptr<TNameValueList> FPropList;
   int FToolSelected = 0;
   QString FPictureFilter;
+  std::unique_ptr<TDesignHeader> FOwnHeader;
+  TDesignHeader* FDesignHeader = nullptr;
+  QStringList FArguments;
+  bool FShown = false;
   QString FFileName;
   bool FImperial = false;
 
   QAction* FActNew = nullptr;
+  QAction* FActOpen = nullptr;
+  QAction* FActSave = nullptr;
+  QAction* FActSaveAs = nullptr;
+  QAction* FActUndo = nullptr;
   QAction* FActExit = nullptr;
   QAction* FActMetric = nullptr;
   QAction* FActImperial = nullptr;

@@ -1,5 +1,6 @@
 // Program entry of the designer.
 #include "app/DesignPage.h"
+#include "format/DesignHeader.h"
 
 #include <QApplication>
 
@@ -19,6 +20,9 @@ int main(int argc, char** argv)
   QApplication::setApplicationVersion(QStringLiteral(ZENTAF_VERSION));
 
   TfDesignPage window;
+  // The header exists before a file named on the command line is opened (on showing).
+  TDesignHeader header;
+  window.SetDesignHeader(&header);
   window.show();
   return app.exec();
 }

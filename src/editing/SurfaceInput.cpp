@@ -3,6 +3,7 @@
 // snapping, creating objects in create mode, and the selection commands.
 #include "model/Surface.h"
 
+#include "editing/Undo.h"
 #include "objects/DesignObject.h"
 
 #include <QMouseEvent>
@@ -189,7 +190,12 @@ void TDesignSurface::ControlSelected(TDesignObject* Sender, TSelectMode Mode)
 
 void TDesignSurface::ControlMoved(TDesignObject* Sender, TMoveMode Mode, int X, int Y)
 {
+  // Each object is recorded once, before anything has moved, so one Undo puts the
+  // whole drag back.
+  TDesignUndoManager* undo = GetUndoManager();
   for (TDesignObject* obj : FCtrls) {
+    if (undo && (obj == Sender || obj->SelectMode() != smNone))
+      undo->AddMoved(this, obj);
     if (obj == Sender) {
       if (OnShowPosition)
         OnShowPosition(this, Sender->Left(), Sender->Top());
@@ -204,8 +210,13 @@ void TDesignSurface::ControlMoved(TDesignObject* Sender, TMoveMode Mode, int X, 
   }
 }
 
-void TDesignSurface::ControlEdited(TDesignObject*, const QString&, const QString&)
+void TDesignSurface::ControlEdited(TDesignObject* Sender, const QString&, const QString&)
 {
+  if (TDesignUndoManager* undo = GetUndoManager()) {
+    undo->StartUndo();
+    undo->AddChanged(this, Sender);
+    undo->EndUndo();
+  }
 }
 
 void TDesignSurface::EndControlMove(TDesignObject* Sender)
@@ -216,6 +227,8 @@ void TDesignSurface::EndControlMove(TDesignObject* Sender)
       obj->Invalidate();
     }
   }
+  if (TDesignUndoManager* undo = GetUndoManager())
+    undo->EndUndo();
 }
 
 void TDesignSurface::SnapSelected()

@@ -9,6 +9,8 @@ class TDesignContainer;
 class TDesignRuler;
 class TDesignSurface;
 class TDesignUnits;
+class TXmlElement;
+class TXmlWriter;
 
 class TDesignBand : public QWidget {
   Q_OBJECT
@@ -52,6 +54,10 @@ public:
   // The width the band asks for: the surface plus the ruler allowance. The container
   // stretches bands to its own width when that is larger.
   int DesignWidth() const;
+
+  // The band's elements and, with WithControls, its objects.
+  void ToXML(TXmlWriter& Writer, bool WithControls);
+  void FromXML(const TXmlElement& Node, bool WithControls);
 
   void UpdateHeight();
   void ArrangeRulers();

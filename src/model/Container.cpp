@@ -1,5 +1,6 @@
 #include "model/Container.h"
 
+#include "editing/Undo.h"
 #include "model/Band.h"
 #include "model/PageLayout.h"
 #include "objects/DesignObject.h"
@@ -9,17 +10,12 @@
 
 #include <algorithm>
 
-// The undo history arrives with its own class; until then the container keeps none.
-class TDesignUndoManager {
-public:
-  bool Changed() const { return false; }
-};
-
 TDesignContainer::TDesignContainer(QWidget* Parent)
   : QScrollArea(Parent)
   , FArea(new QWidget)
   , FUnits(std::make_unique<TDesignUnits>())
   , FPageLayout(std::make_unique<TDesignPage>())
+  , FUndoManager(std::make_unique<TDesignUndoManager>())
 {
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(false);
@@ -37,6 +33,13 @@ TDesignContainer::~TDesignContainer()
 {
   FLayingOut = true;
   ClearBands();
+  FUndoManager.reset();
+}
+
+void TDesignContainer::Undo()
+{
+  if (FUndoManager)
+    FUndoManager->Undo();
 }
 
 TDesignBand* TDesignContainer::CreateBand()

@@ -7,11 +7,30 @@
 #include "model/Surface.h"
 
 #include <QScrollArea>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
 
 class TDesignBand;
+class TDesignHeader;
+class TXmlElement;
+class TXmlWriter;
+
+// What reading a layout document came to.
+struct TLayoutReadResult {
+  enum TStatus { Ok, NotXml, WrongRoot, Failed };
+  TStatus Status = Ok;
+  // NotXml: the parser's reason, at Line; Failed: the structural error.
+  QString Message;
+  int Line = 0;
+  // The name of the document's root element.
+  QString Root;
+  // True once the design's bands were replaced by the document's.
+  bool ReplacedDesign = false;
+  // What could not be read without ending the reading (pictures that cannot be decoded).
+  QStringList Warnings;
+};
 class TDesignObject;
 class TDesignPage;
 class TDesignUndoManager;
@@ -50,13 +69,27 @@ public:
   TDesignPage* PageLayout() const { return FPageLayout.get(); }
   TDesignUnits* Units() const { return FUnits.get(); }
   TDesignUndoManager* UndoManager() const { return FUndoManager.get(); }
-  // True when the undo history holds anything.
+  // True when the design has changes that were not saved (the undo history holds any).
   bool Changed() const;
+  // Undoes the newest group of changes.
+  void Undo();
 
   bool ParentDeletes() const { return FParentDeletes; }
   void SetParentDeletes(bool v) { FParentDeletes = v; }
   // Sets the design mode of every band's surface.
   void SetDesignMode(TDesignMode Mode);
+
+  // --- Layout documents ------------------------------------------------------------------
+  // The whole document text for the design, with the given header.
+  void ToXMLString(TDesignHeader* Header, QString& Value);
+  QByteArray ToXMLBytes(TDesignHeader* Header);
+  // Reads a whole document. False only when the text is not well-formed XML (nothing
+  // changes then); a document with another root changes nothing either. Result, when
+  // given, tells which happened.
+  bool FromXMLString(TDesignHeader* Header, const QString& Value, TLayoutReadResult* Result = nullptr);
+  // The "DesignContainer" element: the page layout, then the bands with their objects.
+  void ToXML(TXmlWriter& Writer);
+  void FromXML(const TXmlElement& Node);
 
   // --- Forwarded to the current band's surface ------------------------------------------
   int ControlCount() const;

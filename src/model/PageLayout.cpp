@@ -82,7 +82,6 @@ int TDesignPage::PaperHeightMM() const
 
 void TDesignPage::SetImagePath(const QString& Value)
 {
-  const TDesignImageType type = TDesignImage::GetImageTypeFromName(Value);
   if (Value.isEmpty()) {
     FHasImage = false;
     return;
@@ -96,9 +95,9 @@ void TDesignPage::SetImagePath(const QString& Value)
     FHasImage = false;
     return;
   }
-  FImage = std::move(image);
   FImagePath = Value;
-  FImageType = type;
+  FImageType = image->ImageType(); // the content's kind, even for a misnamed file
+  FImage = std::move(image);
   FHasImage = true;
 }
 

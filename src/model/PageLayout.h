@@ -9,6 +9,8 @@
 
 class QPaintDevice;
 class TDesignImage;
+class TXmlElement;
+class TXmlWriter;
 
 // Pixels <-> millimetres and inches, separately for X and Y, 25.4 mm to the inch.
 // The converter does no rounding: callers round in their own way.
@@ -90,6 +92,10 @@ public:
   bool HasImage() const { return FHasImage; }
   TDesignImageType ImageType() const { return FImageType; }
   void SetImageType(TDesignImageType v) { FImageType = v; }
+
+  // The children of "DesignLayout".
+  void ToXML(TXmlWriter& Writer);
+  void FromXML(const TXmlElement& Node);
 
 private:
   QString FPaperSize;

@@ -1,5 +1,6 @@
 #include "model/Surface.h"
 
+#include "editing/Undo.h"
 #include "model/Band.h"
 #include "model/PageLayout.h"
 #include "objects/DesignImage.h"
@@ -50,6 +51,8 @@ void TDesignSurface::AddControlAt(TDesignObject* AControl, const QRect& Position
   AControl->SetVisible(true);
   FCtrls.push_back(AControl);
   AControl->Invalidate();
+  if (TDesignUndoManager* undo = GetUndoManager())
+    undo->AddCreated(this, AControl);
 }
 
 void TDesignSurface::AddControl(TDesignObject* AControl)

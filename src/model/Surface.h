@@ -22,6 +22,8 @@ class TDesignImage;
 class TDesignObject;
 class TDesignUndoManager;
 class TDesignUnits;
+class TXmlElement;
+class TXmlWriter;
 
 enum TDesignMode : int { dmSelect = 0, dmCreate = 1 };
 enum TSelectMode : int;
@@ -152,6 +154,22 @@ public:
   QRect RubberBand() const { return FAreaSelect; }
   // The front-most visible object under a surface point, or null.
   TDesignObject* ObjectAt(const QPoint& P) const;
+
+  // --- XML ----------------------------------------------------------------------------
+  // Writes "DesignObjects" with every object (or only the selected ones).
+  void ControlsToXML(TXmlWriter& Writer, bool SelectedOnly);
+  // Recreates the objects of a "DesignObjects" element, selected when Selecting. Throws
+  // EDesignReadError for an object element without children.
+  void ControlsFromXML(const TXmlElement& Node, bool Selecting);
+  // Recreates one object from its "DesignObject" element and returns it.
+  TDesignObject* ControlFromXML(const TXmlElement& Node, bool Selecting);
+  // The declaration and "DesignObjects" as a text (the clipboard form).
+  void ControlsToXMLString(QString& Value, bool SelectedOnly);
+  // Reads such a text (or the first "DesignObjects" under its top element), selecting
+  // what it adds; false when the text is not well-formed XML.
+  bool ControlsFromXMLString(const QString& Value);
+  // Recreates one object from a text whose top element is "DesignObject", selected.
+  bool ControlFromXMLString(const QString& Value);
 
   // Paints the surface (background, picture, margin frame, objects) onto Canvas, whose
   // painter draws in surface pixels; only objects meeting Clip are painted.

@@ -312,6 +312,11 @@ bool ReadTextFile(const QString& FileName, QString& Text, QString& ErrorText)
 
 bool WriteTextFile(const QString& FileName, const QString& Text, bool WithBOM)
 {
+  return WriteUtf8File(FileName, Text.toUtf8(), WithBOM);
+}
+
+bool WriteUtf8File(const QString& FileName, const QByteArray& utf8, bool WithBOM)
+{
   QSaveFile file(FileName);
   if (!file.open(QIODevice::WriteOnly))
     return false;
@@ -319,7 +324,6 @@ bool WriteTextFile(const QString& FileName, const QString& Text, bool WithBOM)
     file.cancelWriting();
     return false;
   }
-  const QByteArray utf8 = Text.toUtf8();
   if (file.write(utf8) != utf8.size()) {
     file.cancelWriting();
     return false;

@@ -52,6 +52,8 @@ bool ReadTextFile(const QString& FileName, QString& Text, QString& ErrorText);
 // temporary file that replaces FileName only once everything was written, so a failed
 // write leaves an existing file as it was. False on any error.
 bool WriteTextFile(const QString& FileName, const QString& Text, bool WithBOM);
+// The same for text that is already UTF-8.
+bool WriteUtf8File(const QString& FileName, const QByteArray& Utf8, bool WithBOM);
 
 bool StyleHasBold(int Style);
 bool StyleHasItalic(int Style);

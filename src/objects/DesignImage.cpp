@@ -1,30 +1,32 @@
 #include "objects/DesignImage.h"
 
 #include "model/TextHelpers.h"
+#include "platform/Base64.h"
 #include "platform/Canvas.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
+
+#include <cstring>
 
 namespace {
 
-// Reads a picture from file bytes; Format is a hint ("png", "jpeg", "bmp", "gif") and
-// Qt falls back to the content when the hint does not match.
-QImage ReadPicture(const QByteArray& Data, const char* Format, QString& Error)
+bool StartsWith(const QByteArray& Data, const char* Magic, qsizetype Length, qsizetype At = 0)
 {
-  QBuffer buffer;
-  buffer.setData(Data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, Format);
-  reader.setDecideFormatFromContent(true);
-  QImage image = reader.read();
-  if (image.isNull())
-    Error = reader.errorString();
-  return image;
+  return Data.size() >= At + Length && std::memcmp(Data.constData() + At, Magic, size_t(Length)) == 0;
 }
 
-const char* FormatHint(TDesignImageType t)
+// Enhanced metafiles carry " EMF" at offset 40; placeable metafiles start D7 CD C6 9A;
+// plain Windows metafiles start with a type word of 1 or 2 and a header size of 9.
+bool LooksLikeMetafile(const QByteArray& Data)
+{
+  return StartsWith(Data, " EMF", 4, 40) || StartsWith(Data, "\xD7\xCD\xC6\x9A", 4) ||
+         StartsWith(Data, "\x01\x00\x09\x00", 4) || StartsWith(Data, "\x02\x00\x09\x00", 4);
+}
+
+const char* FormatForType(TDesignImageType t)
 {
   switch (t) {
   case ditBMP: return "bmp";
@@ -55,44 +57,143 @@ TDesignImageType TDesignImage::GetImageTypeFromName(const QString& Value)
   return ditBMP;
 }
 
+void TDesignImage::TakeData(const QByteArray& Data, const char* Format, const QString& ErrorPrefix)
+{
+  if (!Format) {
+    if (!LooksLikeMetafile(Data))
+      throw EDesignImageError(ErrorPrefix + QStringLiteral("the data is not a metafile"));
+    FData = Data;
+    FFormat = nullptr;
+    FMetafile = true;
+    FSize = QSize();
+    FPicture = QImage();
+    FDecoded = true;
+    return;
+  }
+  QBuffer buffer;
+  buffer.setData(Data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, Format);
+  reader.setDecideFormatFromContent(false);
+  const QSize size = reader.size();
+  if (!reader.canRead() || !size.isValid())
+    throw EDesignImageError(ErrorPrefix + QStringLiteral("the data is not a %1 picture")
+                                            .arg(QString::fromLatin1(Format).toUpper()));
+  FData = Data;
+  FFormat = Format;
+  FMetafile = false;
+  FSize = size;
+  FPicture = QImage();
+  FDecoded = false;
+}
+
 void TDesignImage::LoadFromFile(const QString& FileName)
 {
   QFile file(FileName);
   if (!file.open(QIODevice::ReadOnly))
     throw EDesignImageError(QStringLiteral("Could not load image ") + file.errorString());
   const QByteArray data = file.readAll();
-  QString error;
-  QImage image = ReadPicture(data, FormatHint(GetImageTypeFromName(FileName)), error);
-  if (image.isNull())
-    throw EDesignImageError(QStringLiteral("Could not load image ") + error);
-  FImage = std::move(image);
-  FData = data;
+  // The extension chooses the kind; a file whose content is another raster format is
+  // still read, by its content.
+  const TDesignImageType type = GetImageTypeFromName(FileName);
+  const char* format = FormatForType(type);
+  if (type == ditWMF || type == ditEMF) {
+    TakeData(data, nullptr, QStringLiteral("Could not load image "));
+    FImageType = type;
+  } else {
+    QBuffer probe;
+    probe.setData(data);
+    probe.open(QIODevice::ReadOnly);
+    const QByteArray actual = QImageReader::imageFormat(&probe);
+    const char* use = format;
+    static const struct {
+      const char* format;
+      TDesignImageType type;
+    } known[] = {{"bmp", ditBMP}, {"jpeg", ditJPG}, {"png", ditPNG}, {"gif", ditGIF}};
+    TDesignImageType actualType = type;
+    for (const auto& k : known)
+      if (actual == k.format) {
+        use = k.format;
+        actualType = k.type;
+      }
+    // The kind of the content, so that the stored picture is read back with the right
+    // decoder even when the file's extension names another kind.
+    FImageType = actualType;
+    TakeData(data, use, QStringLiteral("Could not load image "));
+  }
+  FStoredImage = EncodeImage();
 }
 
-void TDesignImage::LoadFromData(const QByteArray& Data)
+void TDesignImage::SetPicture(const QImage& Picture)
 {
-  QString error;
-  QImage image = ReadPicture(Data, FormatHint(FImageType), error);
-  if (image.isNull())
-    throw EDesignImageError(QStringLiteral("Could not load image ") + error);
-  FImage = std::move(image);
-  FData = Data;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const char* format = FImageType == ditBMP ? "bmp" : "png";
+  QImageWriter writer(&buffer, format);
+  writer.write(Picture);
+  FData = bytes;
+  FFormat = format;
+  FMetafile = false;
+  FSize = Picture.size();
+  FPicture = Picture;
+  FDecoded = true;
+  FStoredImage = EncodeImage();
 }
 
 void TDesignImage::DecodeImage(const QByteArray& Base64)
 {
-  auto decoded = QByteArray::fromBase64Encoding(Base64, QByteArray::AbortOnBase64DecodingErrors);
-  if (!decoded)
-    throw EDesignImageError(QStringLiteral("Could not decode image the text is not valid base64"));
-  LoadFromData(*decoded);
+  QByteArray data;
+  QString error;
+  if (!Base64Decode(Base64, data, error))
+    throw EDesignImageError(QStringLiteral("Could not decode image ") + error);
+  const QString prefix = QStringLiteral("Could not load image ");
+  switch (FImageType) {
+  case ditBMP: TakeData(data, "bmp", prefix); break;
+  case ditWMF:
+  case ditEMF: TakeData(data, nullptr, prefix); break;
+  case ditJPG: TakeData(data, "jpeg", prefix); break;
+  // GIF pictures are read back as well, so a GIF survives saving and reopening.
+  case ditGIF: TakeData(data, "gif", prefix); break;
+  case ditPNG: TakeData(data, StartsWith(data, "\x89PNG", 4) ? "png" : "bmp", prefix); break;
+  default: throw EDesignImageError(prefix + QStringLiteral("the picture type %1 is unknown").arg(int(FImageType)));
+  }
+  // The text just decoded is the picture's encoded form: saving writes it back as it was.
+  FStoredImage = Base64;
+}
+
+QByteArray TDesignImage::EncodeImage() const
+{
+  return Base64Encode(FData);
+}
+
+QByteArray TDesignImage::GetEncodedImage() const
+{
+  if (FStoredImage.isEmpty())
+    FStoredImage = EncodeImage();
+  return FStoredImage;
+}
+
+const QImage& TDesignImage::Picture() const
+{
+  if (!FDecoded) {
+    FDecoded = true;
+    QBuffer buffer;
+    buffer.setData(FData);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, FFormat);
+    reader.setDecideFormatFromContent(false);
+    FPicture = reader.read();
+  }
+  return FPicture;
 }
 
 void TDesignImage::Draw(TCanvas& Canvas, int x, int y) const
 {
-  Canvas.Draw(x, y, FImage);
+  Canvas.Draw(x, y, Picture());
 }
 
 void TDesignImage::StretchDraw(TCanvas& Canvas, const TRect& R) const
 {
-  Canvas.StretchDraw(R, FImage);
+  Canvas.StretchDraw(R, Picture());
 }

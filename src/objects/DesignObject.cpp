@@ -330,7 +330,6 @@ TDesignImageType TDesignObject::GetImageTypeFromPath(const QString& Value)
 
 void TDesignObject::SetImagePath(const QString& Value)
 {
-  const TDesignImageType type = GetImageTypeFromPath(Value);
   if (!FHasImage || !FImage)
     FImage = std::make_unique<TDesignImage>();
   try {
@@ -341,7 +340,9 @@ void TDesignObject::SetImagePath(const QString& Value)
     return;
   }
   FImagePath = Value;
-  FImageType = type;
+  // The kind read from the content, which differs from the extension's for a
+  // misnamed file.
+  FImageType = FImage->ImageType();
   FHasImage = true;
 }
 
@@ -368,6 +369,11 @@ void TDesignObject::ResizeImage()
   FStoreHeight = FUnits ? RoundEven(FUnits->PixelsToStoreY(h)) : h;
   FStoreWidth = FUnits ? RoundEven(FUnits->PixelsToStoreX(w)) : w;
   SetBounds(Left(), Top(), w, h);
+}
+
+QByteArray TDesignObject::EncodedImage() const
+{
+  return FHasImage && FImage ? FImage->GetEncodedImage() : QByteArray();
 }
 
 void TDesignObject::SetData(int, const QString& Value)

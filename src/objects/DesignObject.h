@@ -23,6 +23,8 @@ class TDesignImage;
 class TDesignSurface;
 class TDesignUnits;
 class TNameValueList;
+class TXmlElement;
+class TXmlWriter;
 
 enum TSelectMode : int { smNone = 0, smAny, smFirst, smFollow };
 enum TMoveMode : int { mmNone = 0, mmMove, mmW, mmE, mmN, mmS, mmNW, mmSW, mmNE, mmSE };
@@ -225,6 +227,11 @@ public:
   virtual void DrawObjectText(TCanvas& Canvas, bool WithOffset, int OffSetY, bool AllowHTML);
   // Repaint unless the object is being read from a layout.
   virtual void RefreshObject();
+  // Applies one property-list line; names are compared exactly. Unknown names go to
+  // SetExtPropertyByName. An IMAGE that cannot be decoded throws EDesignImageError.
+  virtual void SetPropertyByName(const QString& Name, const QString& Value);
+  // The kind's own property-list names; the plain object takes none.
+  virtual void SetExtPropertyByName(const QString& Name, const QString& Value);
   // Borders, picture and text onto another canvas (printing).
   virtual void DrawOn(TCanvas& Canvas, bool WithOffset);
   virtual void DrawBackgroundOn(TCanvas& Canvas, bool WithOffset);
@@ -234,11 +241,32 @@ public:
   virtual void GetTextHeight(TCanvas& Canvas, int& Size);
   // The size of the text rectangle inside margin and border.
   virtual void GetTextArea(int& ZWidth, int& ZHeight);
+  // Writes the object's settings as name=value lines; with Merging, removes from List
+  // every line whose value differs from the object's (never adding lines).
+  virtual void GetPropertyList(TNameValueList& List, bool Merging);
+  // Applies every line of List in order.
+  virtual void SetPropertyList(const TNameValueList& List);
+  // Reads the children of a "DesignObject" element into the object.
+  virtual void FromXML(const TXmlElement& Node);
+  // Writes the object's children into the open "DesignObject" element.
+  virtual void ToXML(TXmlWriter& Writer);
+  // The kind's own elements: one child at a time on reading, appended on writing.
+  virtual void PropertiesFromXML(const TXmlElement& Child);
+  virtual void PropertiesToXML(TXmlWriter& Writer);
   // Replaces the text (no repaint); the index is for kinds with several values.
   virtual void SetData(int Index, const QString& Value);
 
   // Paints the object on its own canvas (origin at its top-left corner).
   virtual void Paint(TCanvas& Canvas);
+
+  // The object as a whole XML text: the declaration and one "DesignObject" element.
+  QString ToXMLString2();
+  QByteArray ToXMLBytes2();
+  // Reads such a text into this object; false when it is not well-formed XML.
+  bool FromXMLString2(const QString& Value);
+
+  // Picture data for layouts: base64 of the picture file, taken when loaded.
+  QByteArray EncodedImage() const;
   void DrawSelectionFrame(TCanvas& Canvas);
   void DrawLockMark(TCanvas& Canvas);
 
@@ -281,6 +309,8 @@ protected:
   unsigned TextFlags() const;
   // Plain multi-line text in R, placed vertically by the vertical alignment.
   void DrawPlainText(TCanvas& Target, TRect R, unsigned Flags);
+  // One line of GetPropertyList: appended, or with Merging, a differing line removed.
+  static void AddProperty(TNameValueList& List, bool Merging, const QString& Name, const QString& Value);
 
   // The lightweight control.
   QString FName;

@@ -281,6 +281,19 @@ QString TXmlElement::Text() const
   return FromPugi(node.type() == pugi::node_cdata ? node.value() : node.child_value());
 }
 
+QByteArrayView TXmlElement::TextUtf8() const
+{
+  if (!FNode)
+    return QByteArrayView();
+  const pugi::xml_node node(FNode);
+  return QByteArrayView(node.type() == pugi::node_cdata ? node.value() : node.child_value());
+}
+
+const char* TXmlElement::NameUtf8() const
+{
+  return FNode && !IsCData() ? pugi::xml_node(FNode).name() : "";
+}
+
 int TXmlElement::ChildCount() const
 {
   if (FCount < 0) {

@@ -52,6 +52,11 @@ public:
   // The element's first text or CDATA child, decoded, or a CDATA section's text; empty
   // when there is none.
   QString Text() const;
+  // The same text as UTF-8 bytes as the document holds them (no copy; valid as long
+  // as the document). Encoded surrogates stay as pugixml produced them.
+  QByteArrayView TextUtf8() const;
+  // The element name as UTF-8 (empty for a CDATA section or a null handle).
+  const char* NameUtf8() const;
   // Number of children; 0 for a CDATA section or a null handle.
   int ChildCount() const;
   // The child at Index; null outside 0 .. ChildCount() - 1.

@@ -211,6 +211,52 @@ void TXmlWriter::CData(QStringView Text)
   AppendAscii("]]>\r\n", 5);
 }
 
+void TXmlWriter::CDataAscii(QByteArrayView Ascii)
+{
+  CloseStartTag();
+  Indent(Depth());
+  AppendAscii("<![CDATA[", 9);
+  AppendAscii(Ascii.data(), Ascii.size());
+  AppendAscii("]]>\r\n", 5);
+}
+
+void TXmlWriter::ElementAscii(QStringView Name, QByteArrayView Ascii)
+{
+  CloseStartTag();
+  Indent(Depth());
+  AppendAscii("<", 1);
+  const qsizetype nameOffset = FBuf.size();
+  AppendName(Name);
+  const qsizetype nameLength = FBuf.size() - nameOffset;
+  if (Ascii.isEmpty()) {
+    AppendAscii("/>\r\n", 4);
+    return;
+  }
+  AppendAscii(">", 1);
+  AppendAscii(Ascii.data(), Ascii.size());
+  char* out = Grow(nameLength + 5);
+  *out++ = '<';
+  *out++ = '/';
+  std::memcpy(out, FBuf.constData() + nameOffset, size_t(nameLength));
+  out += nameLength;
+  std::memcpy(out, ">\r\n", 3);
+}
+
+void TXmlWriter::ElementInt(QStringView Name, long long Value)
+{
+  char digits[24];
+  char* end = digits + sizeof digits;
+  char* p = end;
+  unsigned long long v = Value < 0 ? 0ULL - (unsigned long long)Value : (unsigned long long)Value;
+  do {
+    *--p = char('0' + v % 10);
+    v /= 10;
+  } while (v);
+  if (Value < 0)
+    *--p = '-';
+  ElementAscii(Name, QByteArrayView(p, end - p));
+}
+
 QByteArray TXmlWriter::TakeBytes()
 {
   while (!FOpen.empty())

@@ -34,6 +34,12 @@ public:
   void Element(QStringView Name, QStringView Text);
   // Writes a CDATA section holding Text unchanged as a child of the innermost open element.
   void CData(QStringView Text);
+  // The same for text that is already plain ASCII (base64 pictures), without conversion.
+  void CDataAscii(QByteArrayView Ascii);
+  // A leaf element whose text is plain ASCII that needs no escaping (base64, digits).
+  void ElementAscii(QStringView Name, QByteArrayView Ascii);
+  // A leaf element holding a decimal integer.
+  void ElementInt(QStringView Name, long long Value);
   // Number of elements open.
   int Depth() const { return int(FOpen.size()); }
   // Closes every element still open and returns the text; the writer is empty afterwards.

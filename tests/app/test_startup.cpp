@@ -29,6 +29,11 @@ std::unique_ptr<TfDesignPage> MakeWindow()
   return std::make_unique<TfDesignPage>(std::make_unique<TScriptedPrompts>());
 }
 
+TScriptedPrompts* PromptsOf(TfDesignPage& w)
+{
+  return static_cast<TScriptedPrompts*>(w.Prompts());
+}
+
 // Runs the page layout dialog that the next command opens: Edit fills it in, then Ok
 // (or Cancel) closes it.
 void AnswerPageDialog(std::function<void(TfDesignLayout*)> Edit, bool Ok)
@@ -137,6 +142,7 @@ TEST(Startup, NewFromTheMenuAskForThePageAndCancelKeepsThePage)
 {
   auto w = MakeWindow();
   w->Designer()->Surface()->AddControl(new TDesignObject);
+  PromptsOf(*w)->Answers.push_back(TPromptAnswer::No); // do not save the drawn object
   AnswerPageDialog(nullptr, false);
   w->actNew()->trigger();
   EXPECT_EQ(w->Designer()->Surface()->ControlCount(), 0) << "a new, empty design was made";
