@@ -85,8 +85,9 @@ bool TfDesignPage::DoSaveDesign(const QString& FileName)
 
 bool TfDesignPage::DoLoadDesign(const QString& FileName)
 {
-  QString text, error;
-  if (!ReadTextFile(FileName, text, error)) {
+  QByteArray text;
+  QString error;
+  if (!ReadTextFileUtf8(FileName, text, error)) {
     FPrompts->Notice(QStringLiteral("Cannot open file stream"));
     return false;
   }
@@ -94,7 +95,7 @@ bool TfDesignPage::DoLoadDesign(const QString& FileName)
   TLayoutReadResult result;
   {
     TBusyCursor busy;
-    FDesigner->FromXMLString(FDesignHeader, text, &result);
+    FDesigner->FromXMLBytes(FDesignHeader, text, &result);
   }
   switch (result.Status) {
   case TLayoutReadResult::NotXml:

@@ -116,9 +116,14 @@ void TfDesignPage::DoCreateObjectByName(TDesignSurface*, const QString& ClassNam
 {
   NewObj = DesignObjectFromClassName(ClassName);
   PrepareObject(NewObj);
-  FDesigner->SetDesignMode(dmSelect);
-  if (OnToolsReset)
-    OnToolsReset();
+  // Reading a layout makes objects by the thousand: the tools are reset only when a
+  // creation tool was still chosen.
+  TDesignSurface* s = FDesigner->Surface();
+  if (!s || s->DesignMode() != dmSelect) {
+    FDesigner->SetDesignMode(dmSelect);
+    if (OnToolsReset)
+      OnToolsReset();
+  }
 }
 
 void TfDesignPage::DoDeleteObject(TDesignSurface*, TDesignObject*& NewObj)

@@ -216,11 +216,16 @@ void TDesignContainer::ToXMLString(TDesignHeader* Header, QString& Value)
 
 bool TDesignContainer::FromXMLString(TDesignHeader* Header, const QString& Value, TLayoutReadResult* Result)
 {
+  return FromXMLBytes(Header, Value.toUtf8(), Result);
+}
+
+bool TDesignContainer::FromXMLBytes(TDesignHeader* Header, QByteArrayView Utf8, TLayoutReadResult* Result)
+{
   TLayoutReadResult local;
   TLayoutReadResult& r = Result ? *Result : local;
   r = TLayoutReadResult();
   TXmlDocument doc;
-  const TXmlParseResult parsed = doc.Parse(Value);
+  const TXmlParseResult parsed = doc.ParseUtf8(Utf8);
   if (!parsed.Ok) {
     r.Status = TLayoutReadResult::NotXml;
     r.Message = parsed.Description;

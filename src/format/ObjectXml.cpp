@@ -10,6 +10,7 @@
 
 #include <cstring>
 
+
 namespace {
 
 void WritePropList(TXmlWriter& W, const TDesignPropList& List)
@@ -85,102 +86,221 @@ void TDesignObject::PropertiesFromXML(const TXmlElement&)
 {
 }
 
+namespace {
+
+enum TObjectElement {
+  eOther, eLEFT, eTOP, eWIDTH, eHEIGHT, eTEXT, eBORDERSHAPE, eBORDERWIDTH, eBORDERCOLOUR, eBORDERSTYLE, eFILLCOLOUR,
+  eFILLSTYLE, eFONTNAME, eFONTSIZE, eFONTCOLOUR, eELLIPSIS, eWORDWRAP, eEXPANDTABS, eHALIGN, eVALIGN, eMARGIN,
+  eROTATION, eFONTBOLD, eFONTITALIC, eFONTUNDERLINE, eIMAGETYPE, eIMAGEPATH, eIMAGE, eIMAGEMODE, eWANTHTML,
+  eEMBEDHTML, eAdditionalProperties, eAutosize,
+};
+
+// The common element an object element's name stands for (exact comparison). Names are
+// told apart by their length first, so each costs one or two short comparisons.
+TObjectElement ObjectElementOf(const char* Name)
+{
+  const size_t length = std::strlen(Name);
+  auto is = [&](const char* Candidate) { return std::memcmp(Name, Candidate, length) == 0; };
+  switch (length) {
+  case 3:
+    if (is("TOP"))
+      return eTOP;
+    break;
+  case 4:
+    if (is("LEFT"))
+      return eLEFT;
+    if (is("TEXT"))
+      return eTEXT;
+    break;
+  case 5:
+    if (is("WIDTH"))
+      return eWIDTH;
+    if (is("IMAGE"))
+      return eIMAGE;
+    break;
+  case 6:
+    if (is("HEIGHT"))
+      return eHEIGHT;
+    if (is("HALIGN"))
+      return eHALIGN;
+    if (is("VALIGN"))
+      return eVALIGN;
+    if (is("MARGIN"))
+      return eMARGIN;
+    break;
+  case 8:
+    if (is("FONTNAME"))
+      return eFONTNAME;
+    if (is("FONTSIZE"))
+      return eFONTSIZE;
+    if (is("ELLIPSIS"))
+      return eELLIPSIS;
+    if (is("WORDWRAP"))
+      return eWORDWRAP;
+    if (is("ROTATION"))
+      return eROTATION;
+    if (is("FONTBOLD"))
+      return eFONTBOLD;
+    if (is("WANTHTML"))
+      return eWANTHTML;
+    if (is("Autosize"))
+      return eAutosize;
+    break;
+  case 9:
+    if (is("FILLSTYLE"))
+      return eFILLSTYLE;
+    if (is("IMAGETYPE"))
+      return eIMAGETYPE;
+    if (is("IMAGEPATH"))
+      return eIMAGEPATH;
+    if (is("IMAGEMODE"))
+      return eIMAGEMODE;
+    if (is("EMBEDHTML"))
+      return eEMBEDHTML;
+    break;
+  case 10:
+    if (is("FILLCOLOUR"))
+      return eFILLCOLOUR;
+    if (is("FONTCOLOUR"))
+      return eFONTCOLOUR;
+    if (is("EXPANDTABS"))
+      return eEXPANDTABS;
+    if (is("FONTITALIC"))
+      return eFONTITALIC;
+    break;
+  case 11:
+    if (is("BORDERSHAPE"))
+      return eBORDERSHAPE;
+    if (is("BORDERWIDTH"))
+      return eBORDERWIDTH;
+    if (is("BORDERSTYLE"))
+      return eBORDERSTYLE;
+    break;
+  case 12:
+    if (is("BORDERCOLOUR"))
+      return eBORDERCOLOUR;
+    break;
+  case 13:
+    if (is("FONTUNDERLINE"))
+      return eFONTUNDERLINE;
+    break;
+  case 20:
+    if (is("AdditionalProperties"))
+      return eAdditionalProperties;
+    break;
+  default: break;
+  }
+  return eOther;
+}
+
+int SetBit(int Style, int Bit, bool On)
+{
+  return On ? (Style | Bit) : (Style & ~Bit);
+}
+
+} // namespace
+
 void TDesignObject::FromXML(const TXmlElement& Node)
 {
   Loading = true;
+  // Position and size are gathered and applied once at the end, in the order read.
+  bool storeSet[4] = {false, false, false, false};
+  int store[4] = {FStoreLeft, FStoreTop, FStoreWidth, FStoreHeight};
   for (TXmlElement c = Node.FirstChild(); !c.IsNull(); c = c.NextSibling()) {
     if (c.IsCData())
       continue;
-    const char* name = c.NameUtf8();
+    const TObjectElement e = ObjectElementOf(c.NameUtf8());
     const QByteArrayView raw = c.TextUtf8();
-    auto is = [name](const char* n) { return std::strcmp(name, n) == 0; };
-    const int n = XmlInt(raw);
     // The common settings that no kind reads itself.
-    if (is("LEFT"))
-      SetStoreLeft(n);
-    else if (is("TOP"))
-      SetStoreTop(n);
-    else if (is("WIDTH"))
-      SetStoreWidth(n);
-    else if (is("HEIGHT"))
-      SetStoreHeight(n);
-    else if (is("TEXT"))
-      FText = c.Text();
-    else if (is("BORDERSHAPE")) {
+    switch (e) {
+    case eLEFT: store[0] = XmlInt(raw), storeSet[0] = true; continue;
+    case eTOP: store[1] = XmlInt(raw), storeSet[1] = true; continue;
+    case eWIDTH: store[2] = XmlInt(raw), storeSet[2] = true; continue;
+    case eHEIGHT: store[3] = XmlInt(raw), storeSet[3] = true; continue;
+    case eTEXT: FText = c.Text(); continue;
+    case eBORDERSHAPE: {
+      const int n = XmlInt(raw);
       if (n >= 0 && n <= 6)
         FBorderShape = TBorderShape(n);
-    } else if (is("BORDERWIDTH"))
-      FBorderWidth = n;
-    else if (is("BORDERCOLOUR"))
-      FBorderColour = n;
-    else if (is("BORDERSTYLE")) {
+      continue;
+    }
+    case eBORDERWIDTH: FBorderWidth = XmlInt(raw); continue;
+    case eBORDERCOLOUR: FBorderColour = XmlInt(raw); continue;
+    case eBORDERSTYLE: {
+      const int n = XmlInt(raw);
       if (n >= 0 && n <= 6)
         FBorderStyle = TPenStyle(n);
-    } else if (is("FILLCOLOUR"))
-      FFillColour = n;
-    else if (is("FILLSTYLE")) {
+      continue;
+    }
+    case eFILLCOLOUR: FFillColour = XmlInt(raw); continue;
+    case eFILLSTYLE: {
+      const int n = XmlInt(raw);
       if (n >= 0 && n <= 7)
         FFillStyle = TBrushStyle(n);
-    } else if (is("FONTNAME"))
-      SetFontName(c.Text());
-    else if (is("FONTSIZE"))
-      FFontSize = n;
-    else if (is("FONTCOLOUR"))
-      FFontColour = n;
-    else if (is("ELLIPSIS"))
-      FEllipsis = XmlBool(raw);
-    else if (is("WORDWRAP"))
-      FWordWrap = XmlBool(raw);
-    else if (is("EXPANDTABS"))
-      FExpandTabs = XmlBool(raw);
-    else if (is("HALIGN")) {
+      continue;
+    }
+    case eFONTNAME: SetFontName(c.Text()); continue;
+    case eFONTSIZE: FFontSize = XmlInt(raw); continue;
+    case eFONTCOLOUR: FFontColour = XmlInt(raw); continue;
+    case eELLIPSIS: FEllipsis = XmlBool(raw); continue;
+    case eWORDWRAP: FWordWrap = XmlBool(raw); continue;
+    case eEXPANDTABS: FExpandTabs = XmlBool(raw); continue;
+    case eHALIGN: {
+      const int n = XmlInt(raw);
       if (n >= 0 && n <= 3)
         FHAlign = TAlignments(n);
-    } else if (is("VALIGN")) {
+      continue;
+    }
+    case eVALIGN: {
+      const int n = XmlInt(raw);
       if (n >= 0 && n <= 2)
         FVAlign = TVerticalAlignment(n);
-    } else if (is("MARGIN"))
-      FTextMargin = n;
-    else if (is("ROTATION"))
-      FTextRotation = n;
-    else {
-      // Settings that kinds may also read: applied here, then offered to the kind.
-      if (is("FONTBOLD"))
-        FFontStyle = XmlBool(raw) ? (FFontStyle | fsBold) : (FFontStyle & ~fsBold);
-      else if (is("FONTITALIC"))
-        FFontStyle = XmlBool(raw) ? (FFontStyle | fsItalic) : (FFontStyle & ~fsItalic);
-      else if (is("FONTUNDERLINE"))
-        FFontStyle = XmlBool(raw) ? (FFontStyle | fsUnderline) : (FFontStyle & ~fsUnderline);
-      else if (is("IMAGETYPE"))
-        FImageType = TDesignImageType(n);
-      else if (is("IMAGEPATH")) {
-        const QString path = c.Text();
-        if (!path.isEmpty())
-          FImagePath = path;
-      } else if (is("IMAGE")) {
-        const QByteArray text = raw.toByteArray().trimmed();
-        if (!text.isEmpty()) {
-          try {
-            LoadEncodedImage(text);
-          } catch (const EDesignImageError& e) {
-            // One broken picture does not end the reading of everything else.
-            TReadReport::Warn(e.Message());
-          }
-        }
-      } else if (is("IMAGEMODE")) {
-        if (n >= 0 && n <= 2)
-          FImageMode = TImageMode(n);
-      } else if (is("WANTHTML"))
-        FWantHTML = XmlBool(raw);
-      else if (is("EMBEDHTML"))
-        FEmbedHTML = XmlBool(raw);
-      else if (is("AdditionalProperties"))
-        ReadPropListXML(c, FPropList);
-      else if (is("Autosize"))
-        FAutoSize = n;
-      PropertiesFromXML(c);
+      continue;
     }
+    case eMARGIN: FTextMargin = XmlInt(raw); continue;
+    case eROTATION: FTextRotation = XmlInt(raw); continue;
+    default: break;
+    }
+    // Settings that kinds may also read: applied here, then offered to the kind.
+    switch (e) {
+    case eFONTBOLD: FFontStyle = SetBit(FFontStyle, fsBold, XmlBool(raw)); break;
+    case eFONTITALIC: FFontStyle = SetBit(FFontStyle, fsItalic, XmlBool(raw)); break;
+    case eFONTUNDERLINE: FFontStyle = SetBit(FFontStyle, fsUnderline, XmlBool(raw)); break;
+    case eIMAGETYPE: FImageType = TDesignImageType(XmlInt(raw)); break;
+    case eIMAGEPATH: {
+      const QString path = c.Text();
+      if (!path.isEmpty())
+        FImagePath = path;
+      break;
+    }
+    case eIMAGE: {
+      const QByteArray text = raw.toByteArray().trimmed();
+      if (!text.isEmpty()) {
+        try {
+          LoadEncodedImage(text);
+        } catch (const EDesignImageError& err) {
+          // One broken picture does not end the reading of everything else.
+          TReadReport::Warn(err.Message());
+        }
+      }
+      break;
+    }
+    case eIMAGEMODE: {
+      const int n = XmlInt(raw);
+      if (n >= 0 && n <= 2)
+        FImageMode = TImageMode(n);
+      break;
+    }
+    case eWANTHTML: FWantHTML = XmlBool(raw); break;
+    case eEMBEDHTML: FEmbedHTML = XmlBool(raw); break;
+    case eAdditionalProperties: ReadPropListXML(c, FPropList); break;
+    case eAutosize: FAutoSize = XmlInt(raw); break;
+    default: break;
+    }
+    PropertiesFromXML(c);
   }
+  if (storeSet[0] || storeSet[1] || storeSet[2] || storeSet[3])
+    SetStoreBounds(store[0], store[1], store[2], store[3]);
   Loading = false;
   RefreshObject();
 }
@@ -245,6 +365,18 @@ TDesignObject* TDesignSurface::ControlFromXML(const TXmlElement& Node, bool Sele
 
 void TDesignSurface::ControlsFromXML(const TXmlElement& Node, bool Selecting)
 {
+  // One repaint for the whole list instead of several for every object it adds.
+  const bool updates = updatesEnabled();
+  setUpdatesEnabled(false);
+  struct TRestore {
+    TDesignSurface* S;
+    bool U;
+    ~TRestore()
+    {
+      S->setUpdatesEnabled(U);
+      S->update();
+    }
+  } restore{this, updates};
   for (TXmlElement c = Node.FirstChild(); !c.IsNull(); c = c.NextSibling())
     if (c.NameIs("DesignObject"))
       ControlFromXML(c, Selecting);

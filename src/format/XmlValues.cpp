@@ -40,6 +40,11 @@ int XmlInt(QByteArrayView Text)
 
 bool XmlBool(QByteArrayView Text)
 {
+  // The written forms first.
+  if (Text == "-1" || Text == "1")
+    return true;
+  if (Text == "0")
+    return false;
   const QByteArray t = Text.trimmed().toByteArray().toLower();
   if (t == "true")
     return true;

@@ -279,6 +279,8 @@ void TDesignSurface::ObjectBoundsChanged(TDesignObject* Obj, const QRect& OldBou
 
 void TDesignSurface::InvalidateObjectRect(const QRect& R)
 {
+  if (!updatesEnabled())
+    return;
   const QRect n = R.normalized();
   if (n.width() > 0 && n.height() > 0)
     update(n);

@@ -310,6 +310,38 @@ bool ReadTextFile(const QString& FileName, QString& Text, QString& ErrorText)
   return true;
 }
 
+bool ReadTextFileUtf8(const QString& FileName, QByteArray& Utf8, QString& ErrorText)
+{
+  ErrorText.clear();
+  QFile file(FileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ErrorText = file.errorString();
+    return false;
+  }
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    ErrorText = file.errorString();
+    return false;
+  }
+  const bool systemIsUtf8 = QStringConverter::encodingForName(QStringConverter::nameForEncoding(QStringConverter::System)) ==
+                            QStringConverter::Utf8;
+  if (bytes.startsWith("\xEF\xBB\xBF") || (systemIsUtf8 && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF"))) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+      bytes.remove(0, 3);
+    if (!QByteArrayView(bytes).isValidUtf8()) {
+      ErrorText = QStringLiteral("The file \"%1\" holds bytes that are not valid text in its encoding.").arg(FileName);
+      return false;
+    }
+    Utf8 = std::move(bytes);
+    return true;
+  }
+  QString text;
+  if (!ReadTextFile(FileName, text, ErrorText))
+    return false;
+  Utf8 = text.toUtf8();
+  return true;
+}
+
 bool WriteTextFile(const QString& FileName, const QString& Text, bool WithBOM)
 {
   return WriteUtf8File(FileName, Text.toUtf8(), WithBOM);

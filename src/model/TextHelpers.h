@@ -48,6 +48,9 @@ QString ExtractExtension(const QString& FileName);
 // or BE), without one the system's code page. False with the reason in ErrorText when
 // the file cannot be read or decoded.
 bool ReadTextFile(const QString& FileName, QString& Text, QString& ErrorText);
+// The same text as UTF-8 bytes, without the byte-order mark (no conversion for the
+// common case of a UTF-8 file).
+bool ReadTextFileUtf8(const QString& FileName, QByteArray& Utf8, QString& ErrorText);
 // Writes Text as UTF-8, with a byte-order mark when WithBOM. The text goes to a
 // temporary file that replaces FileName only once everything was written, so a failed
 // write leaves an existing file as it was. False on any error.

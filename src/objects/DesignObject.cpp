@@ -156,6 +156,20 @@ void TDesignObject::SetStoreHeight(int v)
   SetHeight(FUnits ? RoundEven(FUnits->StoreToPixelsY(v)) : v);
 }
 
+void TDesignObject::SetStoreBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+  FStoreLeft = ALeft;
+  FStoreTop = ATop;
+  FStoreWidth = AWidth;
+  FStoreHeight = AHeight;
+  if (!FUnits) {
+    SetBounds(ALeft, ATop, AWidth, AHeight);
+    return;
+  }
+  SetBounds(RoundEven(FUnits->StoreToPixelsX(ALeft)), RoundEven(FUnits->StoreToPixelsY(ATop)),
+            RoundEven(FUnits->StoreToPixelsX(AWidth)), RoundEven(FUnits->StoreToPixelsY(AHeight)));
+}
+
 void TDesignObject::UpdateStoreLeft()
 {
   FStoreLeft = FUnits ? RoundEven(FUnits->PixelsToStoreX(Left())) : Left();

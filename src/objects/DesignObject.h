@@ -116,6 +116,8 @@ public:
   void SetStoreTop(int v);
   void SetStoreWidth(int v);
   void SetStoreHeight(int v);
+  // All four at once (one repaint).
+  void SetStoreBounds(int ALeft, int ATop, int AWidth, int AHeight);
   // Recompute one store value from its pixel bound, rounded to the nearest store unit.
   void UpdateStoreLeft();
   void UpdateStoreTop();

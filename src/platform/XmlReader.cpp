@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 
+#include <array>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
@@ -108,18 +109,27 @@ qsizetype FindTooDeep(const char* B, qsizetype Size, int MaxDepth)
   const char* p = B;
   const char* e = B + Size;
   int depth = 0;
+  // Characters that end the run of a start tag's name and attributes.
+  static const auto stops = [] {
+    std::array<bool, 256> t{};
+    t[static_cast<unsigned char>('>')] = t[static_cast<unsigned char>('<')] = true;
+    t[static_cast<unsigned char>('"')] = t[static_cast<unsigned char>('\'')] = true;
+    return t;
+  }();
   while ((p = FindChar(p, e, '<'))) {
-    if (StartsWith(p, e, "<?")) {
+    const char next = p + 1 < e ? p[1] : '\0';
+    if (next == '?') {
       p = After(p + 2, e, "?>");
-    } else if (StartsWith(p, e, "<!--")) {
-      p = After(p + 4, e, "-->");
-    } else if (StartsWith(p, e, "<![CDATA[")) {
-      p = After(p + 9, e, "]]>");
-    } else if (StartsWith(p, e, "<!DOCTYPE")) {
-      p = SkipDoctype(p + 9, e);
-    } else if (StartsWith(p, e, "<!")) {
-      p += 2; // pugixml refuses any other declaration
-    } else if (StartsWith(p, e, "</")) {
+    } else if (next == '!') {
+      if (StartsWith(p, e, "<!--"))
+        p = After(p + 4, e, "-->");
+      else if (StartsWith(p, e, "<![CDATA["))
+        p = After(p + 9, e, "]]>");
+      else if (StartsWith(p, e, "<!DOCTYPE"))
+        p = SkipDoctype(p + 9, e);
+      else
+        p += 2; // pugixml refuses any other declaration
+    } else if (next == '/') {
       if (depth > 0)
         --depth;
       p = FindChar(p + 2, e, '>');
@@ -128,14 +138,15 @@ qsizetype FindTooDeep(const char* B, qsizetype Size, int MaxDepth)
       if (++depth > MaxDepth)
         return tag - B;
       ++p;
-      while (p && p < e && *p != '>' && *p != '<') {
-        if (*p == '"' || *p == '\'') {
-          p = FindChar(p + 1, e, *p);
-          if (p)
-            ++p;
-        } else {
+      while (p && p < e) {
+        while (p < e && !stops[static_cast<unsigned char>(*p)])
           ++p;
-        }
+        if (p >= e || *p == '>' || *p == '<')
+          break;
+        // A quoted attribute value, passed over whole.
+        p = FindChar(p + 1, e, *p);
+        if (p)
+          ++p;
       }
       if (!p || p >= e)
         break;
