@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -59,59 +60,26 @@ void TfDesignPage::FormCreate()
   };
   FDesigner->OnDeleteObject = [this](TDesignSurface* s, TDesignObject*& o) { DoDeleteObject(s, o); };
   FDesigner->OnSetDefaults = [this](TDesignSurface* s, TDesignObject* o) { DoSetDefaults(s, o); };
+  FDesigner->OnSelectionChanged = [this](TDesignSurface*) { ShowSelectionProperties(); };
   FDesigner->SetParentDeletes(true);
   FFontSizes = std::make_unique<TDesignFontSize>();
   FDefaultObject = std::make_unique<TDesignObject>();
   FPropList = std::make_unique<TNameValueList>();
   CreateMenus();
   ConnectTools();
+  ConnectRibbon();
+  qApp->installEventFilter(this);
   FImperial = false;
   CheckMeasurementSystem();
   DoNew(true, false);
+  ShowDefaultProperties();
+  UpdateStatus();
 
   // A window that shows the page comfortably, within the screen.
   QSize size(1200, 900);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     size = size.boundedTo(screen->availableSize() * 0.9);
   resize(size);
-}
-
-void TfDesignPage::CreateMenus()
-{
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  FActNew = file->addAction(QStringLiteral("&New"));
-  FActNew->setShortcut(QKeySequence::New);
-  connect(FActNew, &QAction::triggered, this, [this] { DoNew(false, true); });
-  FActOpen = file->addAction(QStringLiteral("&Open"));
-  FActOpen->setShortcut(QKeySequence::Open);
-  connect(FActOpen, &QAction::triggered, this, [this] { DoOpen(); });
-  FActSave = file->addAction(QStringLiteral("&Save"));
-  FActSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  connect(FActSave, &QAction::triggered, this, [this] { DoSave(); });
-  FActSaveAs = file->addAction(QStringLiteral("Save &As"));
-  FActSaveAs->setShortcut(QKeySequence::SaveAs);
-  connect(FActSaveAs, &QAction::triggered, this, [this] { DoSaveAs(); });
-  file->addSeparator();
-  FActExit = file->addAction(QStringLiteral("E&xit"));
-  FActExit->setShortcut(QKeySequence::Quit);
-  connect(FActExit, &QAction::triggered, this, [this] { DoExitDesign(false); });
-
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  FActUndo = edit->addAction(QStringLiteral("&Undo"));
-  FActUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  connect(FActUndo, &QAction::triggered, this, [this] { FDesigner->Undo(); });
-
-  QMenu* layout = menuBar()->addMenu(QStringLiteral("&Layout"));
-  QMenu* measurements = layout->addMenu(QStringLiteral("Measurements"));
-  auto* group = new QActionGroup(this);
-  FActMetric = measurements->addAction(QStringLiteral("Metric"));
-  FActImperial = measurements->addAction(QStringLiteral("Imperial"));
-  for (QAction* a : {FActMetric, FActImperial}) {
-    a->setCheckable(true);
-    group->addAction(a);
-  }
-  connect(FActMetric, &QAction::triggered, this, [this] { SetImperialUnits(false); });
-  connect(FActImperial, &QAction::triggered, this, [this] { SetImperialUnits(true); });
 }
 
 bool TfDesignPage::LocaleWantsImperial()
@@ -152,6 +120,7 @@ void TfDesignPage::DoNew(bool Force, bool AskForPage)
   surface->SetDrawMargin(true);
   surface->SetSnapToGrid(true);
   surface->SetGridSize(1.0);
+  UpdateSnapButton();
   ApplyPageImage();
   UpdateMeasurementChecks();
 }

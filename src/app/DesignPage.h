@@ -2,8 +2,11 @@
 // TfDesignPage: the main window. It owns the design container, the default object that
 // holds the format of new objects, and the window's menus; it runs the document
 // commands and serves the surfaces' requests to make and free objects.
+#include "platform/Canvas.h"
+#include "platform/Colors.h"
 #include "platform/Prompts.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -64,6 +67,16 @@ public:
   // Opens the last argument naming a ".qzpage" or ".txt" file.
   void OpenFromCommandLine();
 
+  // --- Property dialogs ------------------------------------------------------------------
+  // Opens the dialog that fits the reference object's kind (nothing without one).
+  void DoProperties();
+  void DoTextDialog();
+  void DoBorderDialog();
+  void DoImageDialog();
+  void DoImagePathDialog();
+  void DoPositionDialog();
+  void DoAbout();
+
   // Runs the page layout dialog on the container's page layout.
   bool DoPageDialog();
   void DoPageSetup() { DoPageDialog(); }
@@ -92,6 +105,43 @@ public:
   // the Select button down).
   std::function<void()> OnToolsReset;
 
+  // --- Formatting commands: the selection, or the default object when nothing is
+  // selected ---------------------------------------------------------------------------
+  void DoFontName(const QString& Value);
+  void DoFontSize(int Value);
+  void DoFontSizeChange(int Delta);
+  void DoFontColour(TColor Value);
+  void DoFillColour(TColor Value);
+  void DoBorderColour(TColor Value);
+  void DoBorderStyle(TPenStyle Value);
+  void DoBorderWidth(int Value);
+  void DoToggleBold();
+  void DoToggleItalic();
+  void DoAlignLefts();
+  void DoAlignCentres();
+  void DoAlignRights();
+  void DoAlignFull();
+  void DoAlignTops();
+  void DoAlignMiddles();
+  void DoAlignBases();
+  void DoNudgeLeft();
+  void DoNudgeRight();
+  void DoNudgeUp();
+  void DoNudgeDown();
+  void DoPaste();
+  // The toolbar shows what the selection shares, or the default object's format.
+  void ShowSelectionProperties();
+  void ShowDefaultProperties();
+  bool GetSnap() const;
+  void SetSnap(bool Value);
+  void UpdateSnapButton();
+  // The merged property list of the last selection.
+  const TNameValueList& SelectionPropList() const { return *FPropList; }
+  // The context menu of every design object.
+  QMenu* ObjectMenu() const { return FObjectMenu; }
+  // A menu action by its object name ("actEditCopy", "actLayoutAlignTops", ...).
+  QAction* Action(const char* Name) const;
+
   QAction* actNew() const { return FActNew; }
   QAction* actOpen() const { return FActOpen; }
   QAction* actSave() const { return FActSave; }
@@ -105,6 +155,7 @@ public:
   static bool LocaleWantsImperial();
 
 protected:
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
   void showEvent(QShowEvent* Event) override;
 
@@ -114,6 +165,12 @@ private:
   void ApplyPageImage();
   void CreateMenus();
   void ConnectTools();
+  void ConnectRibbon();
+  void CreateObjectMenu();
+  void UpdateStatus();
+  // Runs a command, then brings the status bar up to date.
+  QAction* AddAction(QMenu* Menu, const char* Name, const QString& Caption, std::function<void()> Run,
+                     const QKeySequence& Shortcut = QKeySequence());
   void UpdateMeasurementChecks();
 
   std::unique_ptr<TPrompts> FPrompts;
@@ -131,6 +188,10 @@ private:
   QString FFileName;
   bool FImperial = false;
 
+  QMenu* FObjectMenu = nullptr;
+  QAction* FActSnap = nullptr;
+  class QLabel* FStatusPosition = nullptr;
+  class QLabel* FStatusSelection = nullptr;
   QAction* FActNew = nullptr;
   QAction* FActOpen = nullptr;
   QAction* FActSave = nullptr;

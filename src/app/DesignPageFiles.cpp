@@ -121,6 +121,7 @@ bool TfDesignPage::DoLoadDesign(const QString& FileName)
   case TLayoutReadResult::Ok: break;
   }
   FFileName = FileName;
+  UpdateSnapButton();
   FImperial = FDesigner->PageLayout()->WantImperial();
   ApplyPageImage();
   UpdateMeasurementChecks();
@@ -138,6 +139,6 @@ void TfDesignPage::OpenFromCommandLine()
     if (lower.endsWith(QStringLiteral(".txt")) || lower.endsWith(QStringLiteral(".qzpage")))
       candidate = arg;
   }
-  if (!candidate.isEmpty())
-    DoLoadDesign(candidate);
+  if (!candidate.isEmpty() && DoLoadDesign(candidate))
+    ShowDefaultProperties();
 }

@@ -149,6 +149,7 @@ void TfDesignPage::DoSetDefaults(TDesignSurface*, TDesignObject* DesignObject)
 void TfDesignPage::PrepareObject(TDesignObject* Obj)
 {
   Obj->SetCanEdit(true);
+  Obj->SetPopupMenu(FObjectMenu);
   Obj->SetSurface(FDesigner->Surface());
   Obj->SetInDesigner(true);
 }

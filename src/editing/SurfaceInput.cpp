@@ -6,6 +6,8 @@
 #include "editing/Undo.h"
 #include "objects/DesignObject.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -112,6 +114,14 @@ void TDesignSurface::mouseReleaseEvent(QMouseEvent* Event)
 void TDesignSurface::mouseDoubleClickEvent(QMouseEvent* Event)
 {
   RouteMouse(Event, kDoubleClick);
+}
+
+void TDesignSurface::contextMenuEvent(QContextMenuEvent* Event)
+{
+  // The object's own menu, opened without touching the selection.
+  TDesignObject* obj = ObjectAt(Event->pos());
+  if (obj && obj->PopupMenu())
+    obj->PopupMenu()->popup(Event->globalPos());
 }
 
 // --- The rubber band ----------------------------------------------------------------------

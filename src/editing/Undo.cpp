@@ -70,7 +70,10 @@ void TDesignUndoManager::Record(int Kind, TDesignSurface* Owner, TDesignObject* 
   action->elementId = Element->Name();
   action->owner = Owner;
   action->index = Index;
-  action->data = Element->ToXMLBytes2();
+  // Undoing a creation only deletes the object by name, so its XML is not needed (and a
+  // large pasted picture is not encoded just to be thrown away).
+  if (Kind != uaCreated)
+    action->data = Element->ToXMLBytes2();
   fCurrentNames.insert(action->elementId);
   fCurrent.push_back(std::move(action));
 }

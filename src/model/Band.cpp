@@ -158,6 +158,8 @@ void TDesignBand::ShowPosition(int X, int Y)
     FTopRuler->SetPosition(X);
   if (FLeftRuler)
     FLeftRuler->SetPosition(Y);
+  if (FContainer && FContainer->OnShowPosition)
+    FContainer->OnShowPosition(FSurface, X, Y);
 }
 
 void TDesignBand::SizeChanged()

@@ -5,6 +5,7 @@
 // the current band or, in its "All" form, to the surfaces of every band.
 #include "model/DesignEvents.h"
 #include "model/Surface.h"
+#include "objects/DesignObject.h"
 
 #include <QScrollArea>
 #include <QStringList>
@@ -14,6 +15,7 @@
 
 class TDesignBand;
 class TDesignHeader;
+class TNameValueList;
 class TXmlElement;
 class TXmlWriter;
 
@@ -101,12 +103,100 @@ public:
   bool HasSelectionAll() const;
   void SelectedControls(std::vector<TDesignObject*>& AList) const;
 
+  // --- Commands, on the current band's surface or ("All") on every band's ---------------
+  void AlignBases();
+  void AlignBasesAll();
+  void AlignLefts();
+  void AlignLeftsAll();
+  void AlignRights();
+  void AlignRightsAll();
+  void AlignHCentres();
+  void AlignHCentresAll();
+  void AlignTops();
+  void AlignTopsAll();
+  void AlignVCentres();
+  void AlignVCentresAll();
+  void SizeThinnest();
+  void SizeThinnestAll();
+  void SizeWidest();
+  void SizeWidestAll();
+  void SizeShortest();
+  void SizeShortestAll();
+  void SizeTallest();
+  void SizeTallestAll();
+  void SizeSameHeight();
+  void SizeSameHeightAll();
+  void SizeSameWidth();
+  void SizeSameWidthAll();
+  void SizeAvgHeight();
+  void SizeAvgHeightAll();
+  void SizeAvgWidth();
+  void SizeAvgWidthAll();
+  void ToggleLocked();
+  void ToggleLockedAll();
+  void Lock();
+  void LockAll();
+  void Unlock();
+  void UnlockAll();
+  void DoCopy();
+  void DoCut();
+  void DoDelete();
+  void DoDuplicate();
+  void DoPaste();
+  void SelectAll();
+  void SelectNone();
+  void InvertSelection();
+  void SendBack();
+  void SendBackward();
+  void SendFront();
+  void SendForward();
+  void NudgeX(int X);
+  void NudgeY(int Y);
+  // The Boolean commands return true when an object was selected (on any band, for the
+  // "All" forms, which visit every band all the same).
+  bool ReloadImages();
+  bool ReloadImagesAll();
+  bool ResizeImages();
+  bool ResizeImagesAll();
+  bool SetHAlign(TAlignments Value);
+  bool SetHAlignAll(TAlignments Value);
+  bool SetVAlign(TVerticalAlignment Value);
+  bool SetVAlignAll(TVerticalAlignment Value);
+  bool SetFontName(const QString& Value);
+  bool SetFontNameAll(const QString& Value);
+  bool SetFontSize(int Value);
+  bool SetFontSizeAll(int Value);
+  bool SetFontSizeDelta(int Value);
+  bool SetFontSizeDeltaAll(int Value);
+  bool SetFontColour(TColor Value);
+  bool SetFontColourAll(TColor Value);
+  bool SetFillColour(TColor Value);
+  bool SetFillColourAll(TColor Value);
+  bool SetBorderColour(TColor Value);
+  bool SetBorderColourAll(TColor Value);
+  bool SetBorderStyle(TPenStyle Value);
+  bool SetBorderStyleAll(TPenStyle Value);
+  bool SetBorderWidth(int Value);
+  bool SetBorderWidthAll(int Value);
+  bool SetBoldToggle();
+  bool SetBoldToggleAll();
+  bool SetItalicToggle();
+  bool SetItalicToggleAll();
+  bool SetImagePath(const QString& Value);
+  bool SetImagePathAll(const QString& Value);
+  bool SetPropertyList(const TNameValueList& Value);
+  bool SetPropertyListAll(const TNameValueList& Value);
+  bool SetPosition(int X, int Y, int W, int H, int A);
+  bool SetPositionAll(int X, int Y, int W, int H, int A);
+
   // Handlers copied into each band's surface when the band is made.
   TCreateObjectEvent OnCreateObject;
   TCreateObjectByNameEvent OnCreateObjectByName;
   TDeleteObjectEvent OnDeleteObject;
   TNotifyEvent OnSelectionChanged;
   TSetDefaultsEvent OnSetDefaults;
+  // Told where the pointer is on any band's surface (surface pixels).
+  TShowPositionEvent OnShowPosition;
 
 protected:
   void resizeEvent(QResizeEvent* Event) override;

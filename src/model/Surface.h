@@ -13,6 +13,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,12 +23,17 @@ class TDesignImage;
 class TDesignObject;
 class TDesignUndoManager;
 class TDesignUnits;
+class QImage;
+class TNameValueList;
 class TXmlElement;
 class TXmlWriter;
 
 enum TDesignMode : int { dmSelect = 0, dmCreate = 1 };
 enum TSelectMode : int;
 enum TMoveMode : int;
+enum TAlignments : int;
+enum TVerticalAlignment : int;
+enum TPenStyle : int;
 
 // A rubber band stretched from its press point (width and height may be negative) as
 // a rectangle with positive size.
@@ -155,6 +161,68 @@ public:
   // The front-most visible object under a surface point, or null.
   TDesignObject* ObjectAt(const QPoint& P) const;
 
+  // --- Arrange and format commands (on the selected objects) -----------------------------
+  // Align to the reference object (FirstSelected): one undo step of moves.
+  void AlignLefts();
+  void AlignRights();
+  void AlignHCentres();
+  void AlignTops();
+  void AlignBases();
+  void AlignVCentres();
+  // Common sizes: one undo step; nothing without a selection.
+  void SizeThinnest();
+  void SizeWidest();
+  void SizeShortest();
+  void SizeTallest();
+  void SizeAvgWidth();
+  void SizeAvgHeight();
+  void SizeSameWidth();
+  void SizeSameHeight();
+  // Stacking order.
+  void SendBack();
+  void SendFront();
+  void SendBackward();
+  void SendForward();
+  // Moves the selection by whole millimetres (recorded, not snapped).
+  void NudgeX(int X);
+  void NudgeY(int Y);
+  void Lock();
+  void Unlock();
+  void ToggleLocked();
+  // Property commands: one undo step each; true when anything was selected.
+  bool SetHAlign(TAlignments Value);
+  bool SetVAlign(TVerticalAlignment Value);
+  bool SetFontName(const QString& Value);
+  bool SetFontSize(int Value);
+  bool SetFontSizeDelta(int Value);
+  bool SetFontColour(TColor Value);
+  bool SetFillColour(TColor Value);
+  bool SetBorderColour(TColor Value);
+  bool SetBorderStyle(TPenStyle Value);
+  bool SetBorderWidth(int Value);
+  bool SetBoldToggle();
+  bool SetItalicToggle();
+  bool SetImagePath(const QString& Value);
+  bool SetPropertyList(const TNameValueList& Value);
+  bool SetPosition(int X, int Y, int W, int H, int A);
+  bool ReloadImages();
+  bool ResizeImages();
+
+  // --- Clipboard and duplication ----------------------------------------------------------
+  // The selected objects' XML onto the clipboard as text.
+  void DoCopy();
+  void DoCut();
+  // Deletes the selected objects that are not locked, as one undo step.
+  void DoDelete();
+  // Copies the selected objects in place and selects only the copies.
+  void DoDuplicate();
+  // Objects from the clipboard: layout XML, any other text, or a picture.
+  void DoPaste();
+  // The paste of a text that is not layout XML: one text object sized to its text.
+  void PasteText(const QString& Text);
+  // The paste of a picture: one object holding it, sized to it.
+  void PastePicture(const QImage& Picture);
+
   // --- XML ----------------------------------------------------------------------------
   // Writes "DesignObjects" with every object (or only the selected ones).
   void ControlsToXML(TXmlWriter& Writer, bool SelectedOnly);
@@ -195,6 +263,7 @@ protected:
   void mouseMoveEvent(QMouseEvent* Event) override;
   void mouseReleaseEvent(QMouseEvent* Event) override;
   void mouseDoubleClickEvent(QMouseEvent* Event) override;
+  void contextMenuEvent(QContextMenuEvent* Event) override;
 
 private:
   // A length kept both as set in store units and as the pixels derived from it.
@@ -212,6 +281,11 @@ private:
   void ControlMoved(TDesignObject* Sender, TMoveMode Mode, int X, int Y);
   void ControlEdited(TDesignObject* Sender, const QString& Old, const QString& New);
   void InvalidateBandOutline(const QRect& Band);
+  // The selected objects in list order.
+  std::vector<TDesignObject*> Selection() const;
+  // Runs Change on every selected object inside one undo group, recording each as Kind
+  // first; true when anything was selected.
+  bool ForSelected(int Kind, const std::function<void(TDesignObject*)>& Change);
   void RouteMouse(QMouseEvent* Event, int Kind);
 
   std::vector<TDesignObject*> FCtrls;

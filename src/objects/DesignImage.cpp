@@ -84,6 +84,7 @@ void TDesignImage::TakeData(const QByteArray& Data, const char* Format, const QS
   FMetafile = false;
   FSize = size;
   FPicture = QImage();
+  FScaled = QImage();
   FDecoded = false;
 }
 
@@ -126,19 +127,26 @@ void TDesignImage::LoadFromFile(const QString& FileName)
 
 void TDesignImage::SetPicture(const QImage& Picture)
 {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  const char* format = FImageType == ditBMP ? "bmp" : "png";
-  QImageWriter writer(&buffer, format);
-  writer.write(Picture);
-  FData = bytes;
-  FFormat = format;
+  // The file form is made only when the picture is first stored.
+  FData.clear();
+  FFormat = FImageType == ditBMP ? "bmp" : "png";
   FMetafile = false;
   FSize = Picture.size();
   FPicture = Picture;
   FDecoded = true;
-  FStoredImage = EncodeImage();
+  FStoredImage.clear();
+  FScaled = QImage();
+}
+
+const QByteArray& TDesignImage::FileData() const
+{
+  if (FData.isEmpty() && !FPicture.isNull() && !FMetafile) {
+    QBuffer buffer(&FData);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, FFormat ? FFormat : "png");
+    writer.write(FPicture);
+  }
+  return FData;
 }
 
 void TDesignImage::DecodeImage(const QByteArray& Base64)
@@ -164,7 +172,7 @@ void TDesignImage::DecodeImage(const QByteArray& Base64)
 
 QByteArray TDesignImage::EncodeImage() const
 {
-  return Base64Encode(FData);
+  return Base64Encode(FileData());
 }
 
 QByteArray TDesignImage::GetEncodedImage() const
@@ -195,5 +203,16 @@ void TDesignImage::Draw(TCanvas& Canvas, int x, int y) const
 
 void TDesignImage::StretchDraw(TCanvas& Canvas, const TRect& R) const
 {
-  Canvas.StretchDraw(R, Picture());
+  const QImage& picture = Picture();
+  const QSize target(std::abs(R.Width()), std::abs(R.Height()));
+  // A picture far larger than where it is shown is scaled once and the result kept,
+  // so that repainting a huge pasted picture stays quick.
+  if (!picture.isNull() && target.width() > 0 && target.height() > 0 && picture.width() > 2 * target.width() &&
+      picture.height() > 2 * target.height()) {
+    if (FScaled.size() != target)
+      FScaled = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    Canvas.StretchDraw(R, FScaled);
+    return;
+  }
+  Canvas.StretchDraw(R, picture);
 }

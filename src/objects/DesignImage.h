@@ -62,8 +62,9 @@ public:
   int PictureHeight() const { return FSize.height(); }
   // The decoded pixels (decoded on first use; null for metafiles or unreadable data).
   const QImage& Picture() const;
-  // The bytes of the picture file (empty when there is none).
-  const QByteArray& FileData() const { return FData; }
+  // The bytes of the picture file; a picture that came without a file is written in its
+  // type's format the first time they are asked for (empty when there is no picture).
+  const QByteArray& FileData() const;
 
   // The picture at its natural size with its top-left corner at (x, y).
   void Draw(TCanvas& Canvas, int x, int y) const;
@@ -75,11 +76,12 @@ private:
   void TakeData(const QByteArray& Data, const char* Format, const QString& ErrorPrefix);
 
   TDesignImageType FImageType = ditBMP;
-  QByteArray FData;
+  mutable QByteArray FData;
   const char* FFormat = nullptr;
   bool FMetafile = false;
   QSize FSize;
   mutable QByteArray FStoredImage;
   mutable QImage FPicture;
   mutable bool FDecoded = false;
+  mutable QImage FScaled; // the picture scaled to where it was last stretched
 };

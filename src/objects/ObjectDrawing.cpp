@@ -244,7 +244,7 @@ void TDesignObject::DrawPlainText(TCanvas& Target, TRect R, unsigned Flags)
 {
   if (FVAlign != vaTop) {
     TRect M{R.Left, 0, R.Right, 0};
-    Target.DrawText(FText, M, Flags | DT::CALCRECT);
+    Target.DrawText(FText, M, Flags | DT::CALCRECT | DT::HEIGHTONLY);
     const int h = M.Bottom;
     if (FVAlign == vaBottom)
       R.Top = R.Bottom - h;
@@ -344,7 +344,7 @@ void TDesignObject::GetTextHeight(TCanvas& Canvas, int& Size)
     return;
   }
   TRect M{R.Left, 0, R.Right, 0};
-  Canvas.DrawText(FText, M, TextFlags() | DT::CALCRECT);
+  Canvas.DrawText(FText, M, TextFlags() | DT::CALCRECT | DT::HEIGHTONLY);
   Size = M.Bottom - M.Top;
 }
 

@@ -7,7 +7,9 @@
 #include <QHash>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <unordered_map>
 
@@ -398,9 +400,14 @@ int TCanvas::LineWidth(const QString& s, unsigned Flags)
   return x;
 }
 
-void TCanvas::DrawLineText(int x, int y, const QString& s, unsigned Flags)
+void TCanvas::DrawLineText(int x, int y, const QString& s, unsigned Flags, int VisibleWidth)
 {
   const int ascent = FMetrics->ascent();
+  // Of a very long line starting at the left edge only the first characters can show.
+  if (VisibleWidth >= 0 && s.size() > qsizetype(VisibleWidth) + 64 && !s.contains(u'\t')) {
+    FPainter->drawText(QPoint(x, y + ascent), s.left(VisibleWidth + 64));
+    return;
+  }
   if (!(Flags & DT::EXPANDTABS) || !s.contains(u'\t')) {
     FPainter->drawText(QPoint(x, y + ascent), s);
     return;
@@ -421,7 +428,7 @@ void TCanvas::DrawLineText(int x, int y, const QString& s, unsigned Flags)
   }
 }
 
-std::vector<TCanvas::Line> TCanvas::LayoutLines(const QString& Text, int Width, unsigned Flags)
+std::vector<TCanvas::Line> TCanvas::LayoutLines(const QString& Text, int Width, unsigned Flags, size_t MaxLines)
 {
   std::vector<Line> lines;
   const bool wrap = Flags & DT::WORDBREAK;
@@ -455,7 +462,7 @@ std::vector<TCanvas::Line> TCanvas::LayoutLines(const QString& Text, int Width, 
 
   qsizetype pos = 0;
   const qsizetype n = Text.size();
-  while (true) {
+  while (lines.size() < MaxLines) {
     // One paragraph: up to the next line break (or the whole text on a single line).
     qsizetype end = pos;
     if (single) {
@@ -467,8 +474,10 @@ std::vector<TCanvas::Line> TCanvas::LayoutLines(const QString& Text, int Width, 
     QString para = Text.mid(pos, end - pos);
     if (single)
       para.replace(u'\r', u' ').replace(u'\n', u' ');
-    const int paraWidth = wrap && !single ? LineWidth(para, Flags) : -1;
-    if (!wrap || single || paraWidth <= Width) {
+    // A long paragraph is wrapped word by word straight away rather than measured whole.
+    const bool longPara = para.size() > 4096;
+    const int paraWidth = wrap && !single && !longPara ? LineWidth(para, Flags) : -1;
+    if (!wrap || single || (!longPara && paraWidth <= Width)) {
       addLine(para, paraWidth);
     } else {
       // Greedy breaking at spaces; the spaces at a break are dropped, and a word wider
@@ -484,7 +493,7 @@ std::vector<TCanvas::Line> TCanvas::LayoutLines(const QString& Text, int Width, 
       // Widths are summed word by word, so long paragraphs are laid out in linear time.
       const bool tabbed = (Flags & DT::EXPANDTABS) && para.contains(u'\t');
       qsizetype i = 0;
-      while (i < m) {
+      while (i < m && lines.size() < MaxLines) {
         const qsizetype lineStart = i;
         qsizetype j = wordEnd(i);
         int lineWidth = LineWidth(para.mid(lineStart, j - lineStart), Flags);
@@ -528,12 +537,17 @@ int TCanvas::DrawText(const QString& Text, TRect& R, unsigned Flags)
     return 0;
   }
   const int width = R.Width();
-  std::vector<Line> lines = LayoutLines(Text, width, Flags);
-  if (Flags & (DT::CALCRECT | DT::CENTER | DT::RIGHT))
+  const int lineHeight = FMetrics->ascent() + FMetrics->descent();
+  // Drawing clipped to R needs only the lines that can show; measuring needs them all.
+  size_t maxLines = SIZE_MAX;
+  if (!(Flags & (DT::CALCRECT | DT::NOCLIP | DT::SINGLELINE)) && lineHeight > 0)
+    maxLines = size_t(std::max(0, R.Height())) / size_t(lineHeight) + 2;
+  std::vector<Line> lines = LayoutLines(Text, width, Flags, maxLines);
+  const bool widthsNeeded = (Flags & (DT::CENTER | DT::RIGHT)) || ((Flags & DT::CALCRECT) && !(Flags & DT::HEIGHTONLY));
+  if (widthsNeeded)
     for (Line& l : lines)
       if (l.Width < 0)
         l.Width = LineWidth(l.Text, Flags);
-  const int lineHeight = FMetrics->ascent() + FMetrics->descent();
   const int height = int(lines.size()) * lineHeight;
   if (Flags & DT::CALCRECT) {
     int widest = 0;
@@ -568,7 +582,7 @@ int TCanvas::DrawText(const QString& Text, TRect& R, unsigned Flags)
     else if (Flags & DT::RIGHT)
       x = R.Right - l.Width;
     if (!l.Text.isEmpty())
-      DrawLineText(x, y, l.Text, Flags);
+      DrawLineText(x, y, l.Text, Flags, x == R.Left && clip ? R.Width() : -1);
     y += lineHeight;
     if (clip && y > R.Bottom && y - lineHeight > R.Bottom)
       break;

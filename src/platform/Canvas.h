@@ -44,6 +44,8 @@ constexpr unsigned NOCLIP = 0x100;
 constexpr unsigned CALCRECT = 0x400;
 constexpr unsigned NOPREFIX = 0x800;
 constexpr unsigned END_ELLIPSIS = 0x8000;
+// With CALCRECT: only the height is wanted, so line widths are not measured.
+constexpr unsigned HEIGHTONLY = 0x40000000;
 } // namespace DT
 
 // A rectangle as the canvas takes it: right and bottom edges exclusive.
@@ -178,10 +180,10 @@ private:
     QString Text;
     int Width = 0;
   };
-  std::vector<Line> LayoutLines(const QString& Text, int Width, unsigned Flags);
+  std::vector<Line> LayoutLines(const QString& Text, int Width, unsigned Flags, size_t MaxLines);
   int LineWidth(const QString& s, unsigned Flags);
   int Advance(const QString& s);
-  void DrawLineText(int x, int y, const QString& s, unsigned Flags);
+  void DrawLineText(int x, int y, const QString& s, unsigned Flags, int VisibleWidth);
 
   QPainter* FPainter;
   QTransform FInitial;
