@@ -1,0 +1,332 @@
+// The property dialogs: filling from a property list and recording only what the user
+// changes, for the text and the borders dialogs.
+#include "app/BordersDialog.h"
+#include "app/RibbonWidgets.h"
+#include "app/TextDialog.h"
+
+#include "support/Support.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+TNameValueList List(std::initializer_list<const char*> Lines)
+{
+  TNameValueList list;
+  for (const char* line : Lines)
+    list.Add(QString::fromUtf8(line));
+  return list;
+}
+
+// Runs the dialog that opens next: waits until it is the active window, lets Edit work on
+// it, then presses Ok or Cancel (unless Edit closed it already); a dialog that stays open
+// fails the test.
+template <class TDialog>
+void Answer(std::function<void(TDialog*)> Edit, bool Ok)
+{
+  WhenModalOpens([Edit = std::move(Edit), Ok](QWidget* w) {
+    auto* dialog = qobject_cast<TDialog*>(w);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    if (Edit)
+      Edit(dialog);
+    if (dialog->isVisible())
+      (Ok ? dialog->OkButton() : dialog->CancelButton())->click();
+    if (dialog->isVisible()) {
+      ADD_FAILURE() << "the dialog stayed open";
+      dialog->done(QDialog::Rejected);
+    }
+  });
+}
+
+// Chooses entry Index of a list the way a user does: opens the list and clicks the entry.
+void Pick(QComboBox* Box, int Index)
+{
+  Box->showPopup();
+  QAbstractItemView* view = Box->view();
+  const QModelIndex item = Box->model()->index(Index, 0);
+  view->scrollTo(item);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+  ASSERT_FALSE(view->isVisible()) << "the list closes on the click";
+  ASSERT_EQ(Box->currentIndex(), Index);
+}
+
+// Clicks the palette swatch of a colour selector named Name ("Red", "Blue", ...).
+void ChooseColour(TColorSelector* Selector, const char* Name)
+{
+  for (QAbstractButton* b : Selector->Panel()->findChildren<QAbstractButton*>())
+    if (b->toolTip() == QLatin1String(Name)) {
+      b->click();
+      return;
+    }
+  FAIL() << "no swatch " << Name;
+}
+
+
+// --- Text dialog
+
+QStringList TextState(const TfDesignText& d)
+{
+  return {d.FontName()->currentText(),
+          d.FontStyle()->currentText(),
+          d.FontSize()->currentText(),
+          QString::number(d.FontColour()->Colour()),
+          d.Ellipsis()->currentText(),
+          d.HAlign()->currentText(),
+          d.VAlign()->currentText(),
+          QString::number(d.Rotation()->value()),
+          QString::number(d.Margin()->value()),
+          QString::number(d.EmbedHtml()->isChecked()),
+          QString::number(d.WantHtml()->isChecked()),
+          d.Sample()->font().toString(),
+          d.Sample()->palette().color(QPalette::WindowText).name()};
+}
+
+TEST(TextDialog, FillsEveryControlAndTheSampleFromTheList)
+{
+  TfDesignText d;
+  TNameValueList changed;
+  Answer<TfDesignText>(
+    [](TfDesignText* t) {
+      EXPECT_EQ(t->windowTitle(), "Text");
+      EXPECT_EQ(t->FontName()->currentText(), "Liberation Serif");
+      EXPECT_EQ(t->FontStyle()->currentText(), "Bold + Italic");
+      EXPECT_EQ(t->FontSize()->currentText(), "14");
+      EXPECT_EQ(t->FontColour()->Colour(), clRed);
+      EXPECT_EQ(t->Ellipsis()->currentText(), "Ellipsis at End");
+      EXPECT_EQ(t->HAlign()->currentText(), "Centre");
+      EXPECT_EQ(t->VAlign()->currentText(), "Bottom");
+      EXPECT_EQ(t->Rotation()->value(), 90);
+      EXPECT_EQ(t->Margin()->value(), 3);
+      EXPECT_TRUE(t->EmbedHtml()->isChecked());
+      EXPECT_FALSE(t->WantHtml()->isChecked());
+      const QFont sample = t->Sample()->font();
+      EXPECT_EQ(sample.family(), "Liberation Serif");
+      EXPECT_EQ(sample.pointSize(), 14);
+      EXPECT_TRUE(sample.bold());
+      EXPECT_TRUE(sample.italic());
+      EXPECT_EQ(t->Sample()->palette().color(QPalette::WindowText), QColor(Qt::red));
+    },
+    false);
+  EXPECT_FALSE(d.ShowTextDialog(List({"FONTNAME=Liberation Serif", "FONTSIZE=14", "FONTCOLOUR=255", "FONTBOLD=1",
+                                      "fontitalic=Yes", "ELLIPSIS=1", "HALIGN=2", "VALIGN=1", "ROTATION=90",
+                                      "MARGIN=3", "WANTHTML=0", "EMBEDHTML=TRUE"}),
+                                changed));
+  EXPECT_TRUE(changed.IsEmpty()) << "filling records nothing: " << changed.Text().toStdString();
+}
+
+TEST(TextDialog, MissingKeysLeaveControlsAtTheirInitialState)
+{
+  TfDesignText d;
+  const QStringList initial = TextState(d);
+  EXPECT_EQ(d.FontStyle()->currentIndex(), -1);
+  EXPECT_EQ(d.HAlign()->currentIndex(), -1);
+  EXPECT_EQ(d.FontColour()->Colour(), clBlack);
+
+  // A dialog shown again starts from the initial state, not from the last list.
+  d.SetFromPropList(List({"FONTNAME=DejaVu Serif", "FONTSIZE=20", "FONTCOLOUR=255", "FONTBOLD=1", "ELLIPSIS=1",
+                          "HALIGN=1", "VALIGN=2", "ROTATION=45", "MARGIN=7", "WANTHTML=1", "EMBEDHTML=1"}));
+  ASSERT_NE(TextState(d), initial);
+  d.SetFromPropList(List({"Content=Name", "TEXT=abc", "IMAGEMODE=1"}));
+  EXPECT_EQ(TextState(d), initial);
+}
+
+TEST(TextDialog, ChangingOnlyTheColourRecordsOnlyFontColour)
+{
+  TfDesignText d;
+  TNameValueList changed;
+  // Two objects with different fonts share everything but FONTNAME.
+  Answer<TfDesignText>(
+    [](TfDesignText* t) {
+      ChooseColour(t->FontColour(), "Blue");
+      EXPECT_EQ(t->Sample()->palette().color(QPalette::WindowText), ColorToQColor(clBlue));
+    },
+    true);
+  EXPECT_TRUE(d.ShowTextDialog(List({"FONTSIZE=9", "FONTCOLOUR=0", "FONTBOLD=0", "FONTITALIC=0", "HALIGN=0",
+                                     "VALIGN=0", "MARGIN=0", "ROTATION=0", "ELLIPSIS=0"}),
+                               changed));
+  EXPECT_EQ(changed.Lines(), QStringList({QStringLiteral("FONTCOLOUR=%1").arg(clBlue)}));
+}
+
+TEST(TextDialog, ChoosingAStyleRecordsBoldAndItalic)
+{
+  const struct {
+    int Position;
+    const char* Bold;
+    const char* Italic;
+  } cases[] = {{0, "0", "0"}, {1, "1", "0"}, {2, "0", "1"}, {3, "1", "1"}};
+  for (const auto& c : cases) {
+    TfDesignText d;
+    TNameValueList changed;
+    Answer<TfDesignText>(
+      [&c](TfDesignText* t) {
+        Pick(t->FontStyle(), c.Position);
+        EXPECT_EQ(t->Sample()->font().bold(), QLatin1String(c.Bold) == "1");
+        EXPECT_EQ(t->Sample()->font().italic(), QLatin1String(c.Italic) == "1");
+      },
+      true);
+    // The mixed selection does not share the style, so every entry is a change.
+    EXPECT_TRUE(d.ShowTextDialog(List({"FONTSIZE=9"}), changed));
+    EXPECT_EQ(changed.Count(), 2) << c.Position;
+    EXPECT_EQ(changed.Values("FONTBOLD"), c.Bold) << c.Position;
+    EXPECT_EQ(changed.Values("FONTITALIC"), c.Italic) << c.Position;
+  }
+}
+
+TEST(TextDialog, ClickingTheMarkupBoxesRecordsOneThenZero)
+{
+  const struct {
+    QCheckBox* (TfDesignText::*Box)() const;
+    const char* Key;
+  } cases[] = {{&TfDesignText::EmbedHtml, "EMBEDHTML"}, {&TfDesignText::WantHtml, "WANTHTML"}};
+  for (const auto& c : cases) {
+    TfDesignText d;
+    TNameValueList changed;
+    Answer<TfDesignText>(
+      [&](TfDesignText* t) {
+        t->Pages()->setCurrentIndex(1);
+        QCheckBox* box = (t->*c.Box)();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        EXPECT_EQ(changed.Lines(), QStringList({QStringLiteral("%1=1").arg(c.Key)}));
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        EXPECT_EQ(changed.Lines(), QStringList({QStringLiteral("%1=0").arg(c.Key)}));
+      },
+      true);
+    EXPECT_TRUE(d.ShowTextDialog(List({"EMBEDHTML=0", "WANTHTML=0"}), changed));
+  }
+}
+
+TEST(TextDialog, ASizeIsRecordedWhenChosenNotWhenTyped)
+{
+  TfDesignText d;
+  TNameValueList changed;
+  Answer<TfDesignText>(
+    [](TfDesignText* t) {
+      t->FontSize()->lineEdit()->selectAll();
+      QTest::keyClicks(t->FontSize()->lineEdit(), "13");
+      EXPECT_EQ(t->FontSize()->currentText(), "13");
+      EXPECT_EQ(t->Sample()->font().pointSize(), 9) << "the sample shows chosen sizes only";
+    },
+    true);
+  EXPECT_TRUE(d.ShowTextDialog(List({"FONTSIZE=9"}), changed));
+  EXPECT_TRUE(changed.IsEmpty()) << changed.Text().toStdString();
+
+  Answer<TfDesignText>(
+    [](TfDesignText* t) {
+      Pick(t->FontSize(), t->FontSize()->findText("72"));
+      EXPECT_EQ(t->Sample()->font().pointSize(), 72);
+    },
+    true);
+  EXPECT_TRUE(d.ShowTextDialog(List({"FONTSIZE=9"}), changed));
+  EXPECT_EQ(changed.Lines(), QStringList({"FONTSIZE=72"}));
+}
+
+TEST(TextDialog, ChoosingAFontRecordsItsNameAndTheSampleFollows)
+{
+  TfDesignText d;
+  TNameValueList changed;
+  QString chosen;
+  Answer<TfDesignText>(
+    [&chosen](TfDesignText* t) {
+      const int index = t->FontName()->findText("DejaVu Serif");
+      ASSERT_GE(index, 0) << "DejaVu Serif is installed";
+      Pick(t->FontName(), index);
+      chosen = t->FontName()->currentText();
+      EXPECT_EQ(t->Sample()->font().family(), chosen);
+    },
+    true);
+  EXPECT_TRUE(d.ShowTextDialog(List({"FONTNAME=Liberation Sans"}), changed));
+  EXPECT_EQ(chosen, "DejaVu Serif");
+  EXPECT_EQ(changed.Lines(), QStringList({"FONTNAME=DejaVu Serif"}));
+}
+
+TEST(TextDialog, ListsAndSpinEditsRecordTheirPositionsAndValues)
+{
+  const struct {
+    const char* Name;
+    std::function<void(TfDesignText*)> Change;
+    const char* Line;
+  } cases[] = {
+    {"ellipsis", [](TfDesignText* t) { Pick(t->Ellipsis(), 0); }, "ELLIPSIS=0"},
+    {"alignment", [](TfDesignText* t) { Pick(t->HAlign(), 2); }, "HALIGN=2"},
+    {"vertical", [](TfDesignText* t) { Pick(t->VAlign(), 1); }, "VALIGN=1"},
+    {"rotation", [](TfDesignText* t) { QTest::keyClick(t->Rotation(), Qt::Key_Up); }, "ROTATION=91"},
+    {"margins", [](TfDesignText* t) { QTest::keyClick(t->Margin(), Qt::Key_Down); }, "MARGIN=1"},
+  };
+  for (const auto& c : cases) {
+    TfDesignText d;
+    TNameValueList changed;
+    Answer<TfDesignText>(c.Change, true);
+    EXPECT_TRUE(d.ShowTextDialog(List({"ELLIPSIS=1", "HALIGN=0", "VALIGN=0", "ROTATION=90", "MARGIN=2"}), changed));
+    EXPECT_EQ(changed.Lines(), QStringList({QString::fromLatin1(c.Line)})) << c.Name;
+  }
+}
+
+// --- Borders dialog
+
+TEST(BordersDialog, FillsFromTheListAndRecordsEachChangedControl)
+{
+  TfDesignBorders d;
+  TNameValueList changed;
+  Answer<TfDesignBorders>(
+    [](TfDesignBorders* b) {
+      EXPECT_EQ(b->windowTitle(), "Borders and Shading");
+      EXPECT_EQ(b->FillColour()->Colour(), clYellow);
+      EXPECT_EQ(b->FillStyle()->currentText(), "cross");
+      EXPECT_EQ(b->BorderColour()->Colour(), clBlue);
+      EXPECT_EQ(b->BorderStyle()->currentText(), "DashDot");
+      EXPECT_EQ(b->BorderWidth()->value(), 4);
+      ChooseColour(b->FillColour(), "Red");
+      Pick(b->FillStyle(), 1);
+      ChooseColour(b->BorderColour(), "Blue");
+      Pick(b->BorderStyle(), 6);
+      QTest::keyClick(b->BorderWidth(), Qt::Key_Up);
+    },
+    true);
+  EXPECT_TRUE(d.ShowBorderDialog(List({"FILLCOLOUR=65535", "FILLSTYLE=6.7", "BORDERCOLOUR=16711680",
+                                       "BORDERSTYLE=3", "BORDERWIDTH=4"}),
+                                 changed));
+  EXPECT_EQ(changed.Lines(), QStringList({QStringLiteral("FILLCOLOUR=%1").arg(clRed), "FILLSTYLE=1",
+                                          QStringLiteral("BORDERCOLOUR=%1").arg(clBlue), "BORDERSTYLE=6",
+                                          "BORDERWIDTH=5"}));
+}
+
+TEST(BordersDialog, MissingKeysLeaveControlsAtTheirInitialState)
+{
+  TfDesignBorders d;
+  const auto state = [&d] {
+    return QStringList{QString::number(d.FillColour()->Colour()), d.FillStyle()->currentText(),
+                       QString::number(d.BorderColour()->Colour()), d.BorderStyle()->currentText(),
+                       QString::number(d.BorderWidth()->value())};
+  };
+  const QStringList initial = state();
+  EXPECT_EQ(initial, QStringList({"16777215", "", "0", "", "0"}));
+  d.SetFromPropList(List({"FILLCOLOUR=255", "FILLSTYLE=2", "BORDERCOLOUR=255", "BORDERSTYLE=1", "BORDERWIDTH=3"}));
+  ASSERT_NE(state(), initial);
+  d.SetFromPropList(List({"FONTNAME=Arial"}));
+  EXPECT_EQ(state(), initial);
+}
+
+TEST(BordersDialog, CancelAfterChangingTheLineColourGivesFalse)
+{
+  TfDesignBorders d;
+  TNameValueList changed;
+  Answer<TfDesignBorders>([](TfDesignBorders* b) { ChooseColour(b->BorderColour(), "Red"); }, false);
+  EXPECT_FALSE(d.ShowBorderDialog(List({"BORDERCOLOUR=0"}), changed));
+}
+
+} // namespace
