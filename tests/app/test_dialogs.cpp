@@ -1,6 +1,8 @@
-// The property dialogs: filling from a property list and recording only what the user
-// changes, for the text and the borders dialogs.
+// The property dialogs: filling from a property list, recording only what the user
+// changes, and the dynamic image dialog's fixed entries.
 #include "app/BordersDialog.h"
+#include "app/ImageDialog.h"
+#include "app/ImagePathDialog.h"
 #include "app/RibbonWidgets.h"
 #include "app/TextDialog.h"
 
@@ -8,12 +10,14 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -327,6 +331,93 @@ TEST(BordersDialog, CancelAfterChangingTheLineColourGivesFalse)
   TNameValueList changed;
   Answer<TfDesignBorders>([](TfDesignBorders* b) { ChooseColour(b->BorderColour(), "Red"); }, false);
   EXPECT_FALSE(d.ShowBorderDialog(List({"BORDERCOLOUR=0"}), changed));
+}
+
+// --- Image dialog
+
+TEST(ImageDialog, RecordsTheChosenModeAndItsButtonsActAtOnce)
+{
+  TfDesignImage d;
+  QStringList actions;
+  d.OnReloadImage = [&actions] { actions << "reload"; };
+  d.OnResizeImage = [&actions] { actions << "resize"; };
+  d.OnChangeImage = [&actions] { actions << "change"; };
+  TNameValueList changed;
+  Answer<TfDesignImage>(
+    [&actions](TfDesignImage* i) {
+      EXPECT_EQ(i->windowTitle(), "Image Properties");
+      EXPECT_EQ(i->ImageMode()->currentText(), "Resize to Container");
+      i->ReloadButton()->click();
+      i->ResizeButton()->click();
+      i->ChangeButton()->click();
+      EXPECT_EQ(actions, QStringList({"reload", "resize", "change"})) << "before the dialog closes";
+      Pick(i->ImageMode(), 0);
+    },
+    false);
+  EXPECT_FALSE(d.ShowDialog(List({"IMAGEMODE=1"}), changed));
+  EXPECT_EQ(changed.Lines(), QStringList({"IMAGEMODE=0"}));
+
+  // Without handlers the buttons do nothing; without the key the list is blank.
+  TfDesignImage bare;
+  Answer<TfDesignImage>(
+    [](TfDesignImage* i) {
+      EXPECT_EQ(i->ImageMode()->currentIndex(), -1);
+      i->ReloadButton()->click();
+      Pick(i->ImageMode(), 1);
+    },
+    true);
+  EXPECT_TRUE(bare.ShowDialog(List({"FONTNAME=Arial"}), changed));
+  EXPECT_EQ(changed.Lines(), QStringList({"IMAGEMODE=1"}));
+}
+
+// --- Dynamic image dialog
+
+TEST(ImagePathDialog, OkAlwaysRecordsContentAndMode)
+{
+  TfDesignImagePath d;
+  EXPECT_FALSE(d.HasPropList());
+  const struct {
+    const char* Name;
+    TNameValueList Opening;
+    std::function<void(TfDesignImagePath*)> Edit;
+    QStringList Recorded;
+  } cases[] = {
+    {"unchanged", List({"TEXT=Photo", "IMAGEMODE=2"}), nullptr, {"TEXT=Photo", "IMAGEMODE=2"}},
+    {"edited",
+     List({"TEXT=Photo", "IMAGEMODE=2"}),
+     [](TfDesignImagePath* p) {
+       p->Content()->selectAll();
+       QTest::keyClicks(p->Content(), "Logo");
+       QTest::mouseClick(p->ResizeModeButton(1), Qt::LeftButton, {}, QPoint(6, p->ResizeModeButton(1)->height() / 2));
+     },
+     {"TEXT=Logo", "IMAGEMODE=1"}},
+    {"keys missing", List({"FONTNAME=Arial"}), nullptr, {"TEXT=", "IMAGEMODE=0"}},
+  };
+  for (const auto& c : cases) {
+    TNameValueList changed;
+    Answer<TfDesignImagePath>(c.Edit, true);
+    EXPECT_TRUE(d.ShowImagePathDialog(c.Opening, changed)) << c.Name;
+    EXPECT_EQ(changed.Lines(), c.Recorded) << c.Name;
+  }
+  EXPECT_TRUE(d.HasPropList());
+}
+
+TEST(ImagePathDialog, CancelRecordsNothingAndAnUnknownModeChecksNoButton)
+{
+  TfDesignImagePath d;
+  TNameValueList changed;
+  Answer<TfDesignImagePath>(
+    [](TfDesignImagePath* p) {
+      EXPECT_EQ(p->windowTitle(), "Design Image");
+      EXPECT_EQ(p->CancelButton()->text(), "Cancel");
+      EXPECT_EQ(p->ResizeMode()->checkedId(), 2);
+    },
+    false);
+  EXPECT_FALSE(d.ShowImagePathDialog(List({"TEXT=Photo", "IMAGEMODE=2"}), changed));
+  EXPECT_TRUE(changed.IsEmpty());
+
+  Answer<TfDesignImagePath>([](TfDesignImagePath* p) { EXPECT_EQ(p->ResizeMode()->checkedId(), -1); }, false);
+  EXPECT_FALSE(d.ShowImagePathDialog(List({"TEXT=Photo", "IMAGEMODE=7"}), changed));
 }
 
 } // namespace
