@@ -1,10 +1,12 @@
 // The property dialogs: filling from a property list, recording only what the user
-// changes, and the dynamic image dialog's fixed entries.
+// changes, the dynamic image dialog's fixed entries and the position dialog's checks.
 #include "app/BordersDialog.h"
 #include "app/ImageDialog.h"
 #include "app/ImagePathDialog.h"
+#include "app/PositionDialog.h"
 #include "app/RibbonWidgets.h"
 #include "app/TextDialog.h"
+#include "platform/Prompts.h"
 
 #include "support/Support.h"
 
@@ -16,6 +18,7 @@
 #include <QFontComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -418,6 +421,216 @@ TEST(ImagePathDialog, CancelRecordsNothingAndAnUnknownModeChecksNoButton)
 
   Answer<TfDesignImagePath>([](TfDesignImagePath* p) { EXPECT_EQ(p->ResizeMode()->checkedId(), -1); }, false);
   EXPECT_FALSE(d.ShowImagePathDialog(List({"TEXT=Photo", "IMAGEMODE=7"}), changed));
+}
+
+// --- Position dialog
+
+struct TPosition {
+  double Left, Top, Width, Height;
+  int AutoSize;
+};
+
+bool RunPosition(TfDesignPosition& d, TPosition& p)
+{
+  return d.ShowDialog(p.Left, p.Top, p.Width, p.Height, p.AutoSize);
+}
+
+// Types Text over the entry and leaves it with Tab.
+void TypeAndLeave(QLineEdit* Edit, const QString& Text)
+{
+  Edit->setFocus();
+  Edit->selectAll();
+  if (Text.isEmpty())
+    QTest::keyClick(Edit, Qt::Key_Delete);
+  else
+    QTest::keyClicks(Edit, Text);
+  QTest::keyClick(Edit, Qt::Key_Tab);
+}
+
+TEST(PositionDialog, ShowsTheValuesAndReturnsThemUnchangedOnOk)
+{
+  TScriptedPrompts prompts;
+  TfDesignPosition d(&prompts);
+  TPosition p{10.25, 0, 12.5, 100, 3};
+  Answer<TfDesignPosition>(
+    [](TfDesignPosition* w) {
+      EXPECT_EQ(w->windowTitle(), "Position");
+      EXPECT_EQ(w->LeftEdit()->text(), "10.25");
+      EXPECT_EQ(w->TopEdit()->text(), "0");
+      EXPECT_EQ(w->WidthEdit()->text(), "12.5");
+      EXPECT_EQ(w->HeightEdit()->text(), "100");
+      EXPECT_EQ(w->AutoSizeList()->currentText(), "Grow to Section Fill");
+    },
+    true);
+  EXPECT_TRUE(RunPosition(d, p));
+  EXPECT_EQ(p.Left, 10.25);
+  EXPECT_EQ(p.Top, 0);
+  EXPECT_EQ(p.Width, 12.5);
+  EXPECT_EQ(p.Height, 100);
+  EXPECT_EQ(p.AutoSize, 3);
+  EXPECT_TRUE(prompts.Log.isEmpty());
+}
+
+TEST(PositionDialog, LeavingAnEntryThatIsNotAPlainNumberRestoresTheOpeningValue)
+{
+  const struct {
+    int Entry;
+    const char* Typed;
+    const char* Notice; // empty: the text passes
+    TPosition Result;
+  } cases[] = {
+    {0, "12a", "Please enter a number for left", {20, 30, 40.5, 50, 0}},
+    {0, "12.5", "", {12.5, 30, 40.5, 50, 0}},
+    {1, "-5", "Please enter a number for top", {20, 30, 40.5, 50, 0}},
+    {2, "1.2.3", "Please enter a number for width", {20, 30, 40.5, 50, 0}},
+    {3, "4 0", "Please enter a number for height", {20, 30, 40.5, 50, 0}},
+    {3, "", "", {20, 30, 40.5, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    TScriptedPrompts prompts;
+    TfDesignPosition d(&prompts);
+    TPosition p{20, 30, 40.5, 50, 0};
+    Answer<TfDesignPosition>(
+      [&](TfDesignPosition* w) {
+        QLineEdit* edits[] = {w->LeftEdit(), w->TopEdit(), w->WidthEdit(), w->HeightEdit()};
+        QLineEdit* edit = edits[c.Entry];
+        const QString opening = edit->text();
+        TypeAndLeave(edit, QString::fromLatin1(c.Typed));
+        if (*c.Notice) {
+          EXPECT_EQ(prompts.Notices(), QStringList({QString::fromLatin1(c.Notice)})) << c.Typed;
+          EXPECT_EQ(edit->text(), opening) << c.Typed;
+          EXPECT_EQ(QApplication::focusWidget(), edit) << "the focus goes back: " << c.Typed;
+        } else {
+          EXPECT_TRUE(prompts.Log.isEmpty()) << c.Typed;
+          EXPECT_EQ(edit->text(), QString::fromLatin1(c.Typed));
+          EXPECT_NE(QApplication::focusWidget(), edit) << c.Typed;
+        }
+      },
+      true);
+    EXPECT_TRUE(RunPosition(d, p)) << c.Typed;
+    EXPECT_EQ(p.Left, c.Result.Left) << c.Typed;
+    EXPECT_EQ(p.Top, c.Result.Top) << c.Typed;
+    EXPECT_EQ(p.Width, c.Result.Width) << c.Typed;
+    EXPECT_EQ(p.Height, c.Result.Height) << c.Typed;
+  }
+}
+
+TEST(PositionDialog, OkWithAnUncheckedEntryRefusesItAndStaysOpen)
+{
+  TScriptedPrompts prompts;
+  TfDesignPosition d(&prompts);
+  TPosition p{20, 30, 40, 50, 1};
+  Answer<TfDesignPosition>(
+    [&prompts](TfDesignPosition* w) {
+      w->WidthEdit()->setFocus();
+      w->WidthEdit()->selectAll();
+      QTest::keyClicks(w->WidthEdit(), "-7");
+      QTest::keyClick(w->WidthEdit(), Qt::Key_Return);
+      EXPECT_TRUE(w->isVisible()) << "Ok is refused";
+      EXPECT_EQ(prompts.Notices(), QStringList({"Please enter a number for width"}));
+      EXPECT_EQ(w->WidthEdit()->text(), "40");
+      Pick(w->AutoSizeList(), 5);
+      QTest::keyClick(w->WidthEdit(), Qt::Key_Return);
+      EXPECT_FALSE(w->isVisible());
+    },
+    true);
+  EXPECT_TRUE(RunPosition(d, p));
+  EXPECT_EQ(p.Width, 40);
+  EXPECT_EQ(p.AutoSize, 5);
+}
+
+TEST(PositionDialog, TwoRefusedEntriesAreReportedOneAtATime)
+{
+  // Pressing Cancel and releasing the mouse elsewhere leaves "abc" in Top unchecked;
+  // refusing Left then takes the focus back from Top without checking Top as well.
+  TScriptedPrompts prompts;
+  TfDesignPosition d(&prompts);
+  TPosition p{20, 30, 40, 50, 0};
+  Answer<TfDesignPosition>(
+    [&prompts](TfDesignPosition* w) {
+      w->TopEdit()->setFocus();
+      w->TopEdit()->selectAll();
+      QTest::keyClicks(w->TopEdit(), "abc");
+      QTest::mousePress(w->CancelButton(), Qt::LeftButton);
+      QTest::mouseRelease(w->CancelButton(), Qt::LeftButton, {}, QPoint(-20, -20));
+      ASSERT_TRUE(w->isVisible());
+      w->LeftEdit()->setFocus();
+      w->LeftEdit()->selectAll();
+      QTest::keyClicks(w->LeftEdit(), "xyz");
+      QTest::keyClick(w->LeftEdit(), Qt::Key_Tab);
+      EXPECT_EQ(prompts.Notices(), QStringList({"Please enter a number for left"}));
+      EXPECT_EQ(QApplication::focusWidget(), w->LeftEdit());
+      EXPECT_EQ(w->TopEdit()->text(), "abc");
+      w->OkButton()->click();
+      EXPECT_TRUE(w->isVisible());
+      EXPECT_EQ(prompts.Notices(), QStringList({"Please enter a number for left", "Please enter a number for top"}));
+      EXPECT_EQ(w->TopEdit()->text(), "30");
+    },
+    true);
+  EXPECT_TRUE(RunPosition(d, p));
+  EXPECT_EQ(p.Left, 20);
+  EXPECT_EQ(p.Top, 30);
+}
+
+TEST(PositionDialog, CancelShowsNoNoticeAndChangesNothing)
+{
+  TScriptedPrompts prompts;
+  TfDesignPosition d(&prompts);
+  TPosition p{20, 30, 40, 50, 1};
+  Answer<TfDesignPosition>(
+    [](TfDesignPosition* w) {
+      w->LeftEdit()->setFocus();
+      QTest::keyClicks(w->LeftEdit(), "abc");
+      QTest::mouseClick(w->CancelButton(), Qt::LeftButton);
+    },
+    false);
+  EXPECT_FALSE(RunPosition(d, p));
+  EXPECT_TRUE(prompts.Log.isEmpty());
+  EXPECT_EQ(p.Left, 20);
+  EXPECT_EQ(p.AutoSize, 1);
+}
+
+TEST(PositionDialog, OpeningValuesThatAreNotPlainNumbersAreKeptUntilEdited)
+{
+  // An object partly off the page has a negative left; an unknown autosize mode stays.
+  TScriptedPrompts prompts;
+  TfDesignPosition d(&prompts);
+  TPosition p{-3.5, 0.000001, 40, 50, 9};
+  Answer<TfDesignPosition>(
+    [](TfDesignPosition* w) {
+      EXPECT_EQ(w->LeftEdit()->text(), "-3.5");
+      EXPECT_EQ(w->TopEdit()->text(), "1E-6");
+      EXPECT_EQ(w->AutoSizeList()->currentIndex(), -1);
+      QTest::keyClick(w->LeftEdit(), Qt::Key_Tab);
+      QTest::keyClick(w->TopEdit(), Qt::Key_Tab);
+    },
+    true);
+  EXPECT_TRUE(RunPosition(d, p));
+  EXPECT_TRUE(prompts.Log.isEmpty());
+  EXPECT_EQ(p.Left, -3.5);
+  EXPECT_EQ(p.Top, 0.000001);
+  EXPECT_EQ(p.AutoSize, 9);
+}
+
+TEST(PositionDialog, EntriesUseTheFullStopInACommaDecimalLocale)
+{
+  const QLocale saved;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  TScriptedPrompts prompts;
+  TfDesignPosition d(&prompts);
+  TPosition p{12.5, 30, 40, 50, 0};
+  Answer<TfDesignPosition>(
+    [](TfDesignPosition* w) {
+      EXPECT_EQ(w->LeftEdit()->text(), "12.5");
+      TypeAndLeave(w->TopEdit(), "7.25");
+    },
+    true);
+  const bool ok = RunPosition(d, p);
+  QLocale::setDefault(saved);
+  EXPECT_TRUE(ok);
+  EXPECT_TRUE(prompts.Log.isEmpty());
+  EXPECT_EQ(p.Left, 12.5);
+  EXPECT_EQ(p.Top, 7.25);
 }
 
 } // namespace
