@@ -1,5 +1,7 @@
 // The property dialogs: filling from a property list, recording only what the user
-// changes, the dynamic image dialog's fixed entries and the position dialog's checks.
+// changes, the dynamic image dialog's fixed entries, the position dialog's checks, the
+// about box, and the layout of each dialog.
+#include "app/AboutDialog.h"
 #include "app/BordersDialog.h"
 #include "app/ImageDialog.h"
 #include "app/ImagePathDialog.h"
@@ -16,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -83,6 +86,74 @@ void ChooseColour(TColorSelector* Selector, const char* Name)
   FAIL() << "no swatch " << Name;
 }
 
+
+// Every text a user reads in a dialog: labels, group titles, button and tab captions and
+// the entries of its lists.
+QStringList Captions(QWidget* Dialog)
+{
+  QStringList texts{Dialog->windowTitle()};
+  for (QWidget* w : Dialog->findChildren<QWidget*>()) {
+    if (auto* label = qobject_cast<QLabel*>(w))
+      texts << label->text();
+    else if (auto* group = qobject_cast<QGroupBox*>(w))
+      texts << group->title();
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+      texts << button->text();
+    else if (auto* tabs = qobject_cast<QTabWidget*>(w))
+      for (int i = 0; i < tabs->count(); ++i)
+        texts << tabs->tabText(i);
+    if (auto* box = qobject_cast<QComboBox*>(w); box && !qobject_cast<QFontComboBox*>(w))
+      for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+  }
+  return texts;
+}
+
+// The controls of a dialog that a user sees, not the parts inside combo and spin boxes.
+QList<QWidget*> VisibleControls(QWidget* Dialog)
+{
+  QList<QWidget*> result;
+  for (QWidget* w : Dialog->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(Dialog) || w->window() != Dialog)
+      continue;
+    const bool control = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                         qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                         qobject_cast<QLineEdit*>(w);
+    bool inner = false;
+    for (QWidget* p = w->parentWidget(); p && p != Dialog; p = p->parentWidget())
+      inner = inner || qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p) ||
+              qobject_cast<QTabBar*>(p);
+    if (control && !inner && !qobject_cast<QTabBar*>(w))
+      result << w;
+  }
+  return result;
+}
+
+// Shows the dialog at its preferred size and checks that every visible control lies
+// inside it, is no smaller than it needs to be and overlaps no other; saves a picture.
+void ExpectLaidOut(QDialog* Dialog, const QString& ShotName)
+{
+  Dialog->show();
+  Dialog->resize(Dialog->sizeHint());
+  QApplication::processEvents();
+  const QRect bounds = Dialog->rect();
+  const QList<QWidget*> controls = VisibleControls(Dialog);
+  ASSERT_GE(controls.size(), 3);
+  QList<QRect> rects;
+  for (QWidget* w : controls) {
+    const QRect r(w->mapTo(Dialog, QPoint(0, 0)), w->size());
+    EXPECT_TRUE(bounds.contains(r)) << ShotName.toStdString() << ": " << w->metaObject()->className();
+    EXPECT_GE(w->width(), w->minimumSizeHint().width()) << ShotName.toStdString() << ": " << w->metaObject()->className();
+    rects << r;
+  }
+  for (int i = 0; i < rects.size(); ++i)
+    for (int j = i + 1; j < rects.size(); ++j)
+      EXPECT_FALSE(rects[i].intersects(rects[j]))
+        << ShotName.toStdString() << ": " << controls[i]->metaObject()->className() << " and "
+        << controls[j]->metaObject()->className();
+  SaveShot(RenderWidget(Dialog), ShotName);
+  Dialog->hide();
+}
 
 // --- Text dialog
 
@@ -631,6 +702,91 @@ TEST(PositionDialog, EntriesUseTheFullStopInACommaDecimalLocale)
   EXPECT_TRUE(prompts.Log.isEmpty());
   EXPECT_EQ(p.Left, 12.5);
   EXPECT_EQ(p.Top, 7.25);
+}
+
+// --- About box
+
+TEST(AboutDialog, ShowsNameVersionAndCopyrightAndCloses)
+{
+  TfAbout d;
+  EXPECT_EQ(d.windowTitle(), "About");
+  EXPECT_EQ(d.ProductName()->text(), "Zentaf Page Designer");
+  EXPECT_EQ(d.Version()->text(), ZENTAF_VERSION);
+  EXPECT_EQ(d.CopyrightLine()->text(), TfAbout::Copyright());
+  EXPECT_FALSE(d.Picture()->pixmap().isNull());
+  EXPECT_EQ(d.CloseButton()->text(), "&Close");
+  EXPECT_TRUE(d.CloseButton()->isDefault());
+
+  WhenModalOpens([](QWidget* w) {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w, Qt::Key_Escape);
+  });
+  EXPECT_EQ(d.exec(), QDialog::Rejected);
+  WhenModalOpens([](QWidget* w) {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w, Qt::Key_Return);
+  });
+  EXPECT_EQ(d.exec(), QDialog::Rejected);
+}
+
+// --- Captions and layout
+
+TEST(DialogLayout, EveryDialogShowsItsCaptionsAndIsLaidOutCleanly)
+{
+  TScriptedPrompts prompts;
+  TfDesignText text;
+  TfDesignBorders borders;
+  TfDesignImage image;
+  TfDesignImagePath imagePath;
+  TfDesignPosition position(&prompts);
+  TfAbout about;
+  const struct {
+    QDialog* Dialog;
+    const char* Shot;
+    QStringList Captions;
+  } cases[] = {
+    {&text,
+     "dialog-text",
+     {"Text", "Style", "General", "Font:", "Font Style:", "Regular", "Bold", "Italic", "Bold + Italic", "Size:",
+      "6", "72", "Font Colour:", "Ellipsis:", "None", "Ellipsis at End", "Sample Text", "Paragraph", "Alignment:",
+      "Left Align", "Right Align", "Centre", "Vertical:", "Top", "Bottom", "Middle", "Text Rotation:", "Margins:",
+      "Embedded Fields",
+      "Embedded fields will normally be treated as plain text even if the control text has HTML.",
+      "Embedded fields contain HTML markup", "Control text contains HTML Markup", "&Ok", "&Cancel"}},
+    {&borders,
+     "dialog-borders",
+     {"Borders and Shading", "Background:", "Background Colour:", "Background Style:", "solid", "clear",
+      "horizontal", "vertical", "forward diag", "backward diag", "cross", "cross diag", "Borders:", "Line Colour:",
+      "Line Style:", "Solid", "Dash", "Dot", "DashDot", "DashDotDot", "Clear", "Inside Frame", "Border Width:",
+      "&Ok", "&Cancel"}},
+    {&image,
+     "dialog-image",
+     {"Image Properties", "Image Properties : ", "Crop to Container", "Resize to Container", "Reload Image",
+      "Resize", "Change...", "&Ok", "&Cancel"}},
+    {&imagePath,
+     "dialog-image-path",
+     {"Design Image", "Content:", "Resize Mode : ", "None", "Stretch", "Scale", "&Ok", "Cancel"}},
+    {&position,
+     "dialog-position",
+     {"Position", "Placement : ", "Left (mm):", "Top (mm):", "Width (mm):", "Height (mm):", "Sizing : ",
+      "Enable Autosize : ", "No Autosizing", "Grow to Content Depth", "Grow to Section Depth",
+      "Grow to Section Fill", "Bind to Section Top", "Bind to Section Base", "&Ok", "&Cancel"}},
+    {&about,
+     "dialog-about",
+     {"About", "Product Version : ", "Product Name:", "Zentaf Page Designer", "Build Version:", ZENTAF_VERSION,
+      "&Close"}},
+  };
+  for (const auto& c : cases) {
+    const QStringList shown = Captions(c.Dialog);
+    for (const QString& caption : c.Captions)
+      EXPECT_TRUE(shown.contains(caption)) << c.Shot << ": " << caption.toStdString();
+    ExpectLaidOut(c.Dialog, QString::fromLatin1(c.Shot));
+  }
+  text.SetFromPropList(List({"FONTNAME=DejaVu Serif", "FONTSIZE=16", "FONTCOLOUR=255", "FONTBOLD=1", "HALIGN=2"}));
+  text.Pages()->setCurrentIndex(0);
+  ExpectLaidOut(&text, QStringLiteral("dialog-text-filled"));
+  text.Pages()->setCurrentIndex(1);
+  ExpectLaidOut(&text, QStringLiteral("dialog-text-fields"));
 }
 
 } // namespace
