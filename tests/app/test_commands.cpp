@@ -1,5 +1,8 @@
 #include "app/DesignPage.h"
+#include "app/BordersDialog.h"
 #include "app/DesignRibbon.h"
+#include "app/PositionDialog.h"
+#include "app/TextDialog.h"
 #include "editing/Undo.h"
 #include "model/Band.h"
 #include "model/Container.h"
@@ -16,6 +19,8 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -463,4 +468,57 @@ TEST_F(CommandsFixture, ScreenshotsOfTheRibbonPagesAndTheContextMenu)
   EXPECT_EQ(visible, 13);
   EXPECT_GT(menu.height(), 13 * 18);
   w.ObjectMenu()->hide();
+}
+
+TEST_F(CommandsFixture, MenuEntriesOpenThePropertyDialogs)
+{
+  TDesignObject* a = Add(100, 100, 200, 100);
+  TDesignObject* b = Add(400, 100, 200, 100);
+  b->SetFontName("Courier New");
+  Select({a, b});
+  w.ShowSelectionProperties();
+
+  // Text dialog: only the colour changes, on both; the fonts stay different.
+  WhenModalOpens([](QWidget* dialog) {
+    auto* text = qobject_cast<TfDesignText*>(dialog);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->windowTitle(), "Text");
+    text->FontColour()->SetColour(clRed);
+    Q_EMIT text->FontColour()->colourChosen(clRed);
+    text->OkButton()->click();
+  });
+  Trigger("actFormatText");
+  EXPECT_EQ(a->FontColour(), clRed);
+  EXPECT_EQ(b->FontColour(), clRed);
+  EXPECT_EQ(b->FontName(), "Courier New");
+  Trigger("actEditUndo");
+  EXPECT_EQ(a->FontColour(), clBlack);
+
+  // Borders dialog, cancelled: nothing changes.
+  WhenModalOpens([](QWidget* dialog) {
+    auto* borders = qobject_cast<TfDesignBorders*>(dialog);
+    ASSERT_NE(borders, nullptr);
+    Q_EMIT borders->BorderColour()->colourChosen(clBlue);
+    borders->CancelButton()->click();
+  });
+  Trigger("actObjBorders");
+  EXPECT_EQ(a->BorderColour(), clBlack);
+
+  // Position dialog from the context menu: every selected object takes the position.
+  WhenModalOpens([](QWidget* dialog) {
+    auto* position = qobject_cast<TfDesignPosition*>(dialog);
+    ASSERT_NE(position, nullptr);
+    position->LeftEdit()->setText("12.5");
+    position->TopEdit()->setText("10.25");
+    position->OkButton()->click();
+  });
+  Trigger("actObjPosition");
+  EXPECT_EQ(a->StoreLeft(), 125);
+  EXPECT_EQ(a->StoreTop(), 102) << "102.5 goes to the even neighbour";
+  EXPECT_EQ(b->StoreLeft(), 125);
+
+  // Properties without a reference object opens nothing.
+  Select({});
+  Trigger("actObjProperties");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
