@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -267,11 +268,12 @@ void TDesignObject::DrawObjectText(TCanvas& Canvas, bool WithOffset, int OffSetY
 
   // The offscreen route lays the text out unrotated in a recording, then plays it
   // turned onto a white bitmap of the object's size.
-  QPicture recording;
+  std::optional<QPicture> recording;
   std::unique_ptr<QPainter> recorder;
   std::unique_ptr<TCanvas> recordCanvas;
   if (offscreen) {
-    recorder = std::make_unique<QPainter>(&recording);
+    recording.emplace();
+    recorder = std::make_unique<QPainter>(&*recording);
     recordCanvas = std::make_unique<TCanvas>(recorder.get(), Canvas.Painter()->device());
   }
   TCanvas& target = offscreen ? *recordCanvas : Canvas;
@@ -314,7 +316,7 @@ void TDesignObject::DrawObjectText(TCanvas& Canvas, bool WithOffset, int OffSetY
       const QTransform t = QTransform::fromTranslate(-(Lw / 2), -(Lh / 2)) *
                            QTransform().rotate(FTextRotation) * QTransform::fromTranslate(W / 2, H / 2);
       bp.setWorldTransform(t);
-      bp.drawPicture(0, 0, recording);
+      bp.drawPicture(0, 0, *recording);
     }
     const int x0 = WithOffset ? Left() : 0, y0 = WithOffset ? Top() : 0;
     Canvas.Draw(x0, y0, bitmap);

@@ -561,7 +561,22 @@ int TCanvas::DrawText(const QString& Text, TRect& R, unsigned Flags)
     return height;
   }
   ApplyMode();
-  const bool clip = !(Flags & DT::NOCLIP);
+  // Clipping costs a save and restore of the painter; text that lies wholly inside R
+  // needs none.
+  bool clip = !(Flags & DT::NOCLIP);
+  if (clip && height <= R.Height() && !(Flags & (DT::CENTER | DT::RIGHT))) {
+    bool inside = true;
+    for (Line& l : lines) {
+      if (l.Width < 0)
+        l.Width = LineWidth(l.Text, Flags);
+      if (l.Width > width) {
+        inside = false;
+        break;
+      }
+    }
+    if (inside)
+      clip = false;
+  }
   if (clip) {
     FPainter->save();
     FPainter->setClipRect(R.ToQRect().normalized(), Qt::IntersectClip);
