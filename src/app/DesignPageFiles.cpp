@@ -95,7 +95,7 @@ bool TfDesignPage::DoLoadDesign(const QString& FileName)
   TLayoutReadResult result;
   {
     TBusyCursor busy;
-    FDesigner->FromXMLBytes(FDesignHeader, text, &result);
+    FDesigner->FromXMLBytes(FDesignHeader, std::move(text), &result);
   }
   switch (result.Status) {
   case TLayoutReadResult::NotXml:

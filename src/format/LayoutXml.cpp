@@ -85,7 +85,7 @@ void TDesignPage::FromXML(const TXmlElement& Node)
       if (!path.isEmpty())
         FImagePath = path;
     } else if (is("IMAGE")) {
-      const QByteArray text = (c.ChildCount() > 0 ? c.Child(0).TextUtf8() : raw).toByteArray().trimmed();
+      const QByteArrayView text = (c.ChildCount() > 0 ? c.Child(0).TextUtf8() : raw).trimmed();
       try {
         SetEncodedImage(text);
       } catch (const EDesignImageError& e) {
@@ -219,13 +219,13 @@ bool TDesignContainer::FromXMLString(TDesignHeader* Header, const QString& Value
   return FromXMLBytes(Header, Value.toUtf8(), Result);
 }
 
-bool TDesignContainer::FromXMLBytes(TDesignHeader* Header, QByteArrayView Utf8, TLayoutReadResult* Result)
+bool TDesignContainer::FromXMLBytes(TDesignHeader* Header, QByteArray Utf8, TLayoutReadResult* Result)
 {
   TLayoutReadResult local;
   TLayoutReadResult& r = Result ? *Result : local;
   r = TLayoutReadResult();
   TXmlDocument doc;
-  const TXmlParseResult parsed = doc.ParseUtf8(Utf8);
+  const TXmlParseResult parsed = doc.ParseUtf8Owned(std::move(Utf8));
   if (!parsed.Ok) {
     r.Status = TLayoutReadResult::NotXml;
     r.Message = parsed.Description;

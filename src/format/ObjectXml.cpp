@@ -274,7 +274,7 @@ void TDesignObject::FromXML(const TXmlElement& Node)
       break;
     }
     case eIMAGE: {
-      const QByteArray text = raw.toByteArray().trimmed();
+      const QByteArrayView text = raw.trimmed();
       if (!text.isEmpty()) {
         try {
           LoadEncodedImage(text);

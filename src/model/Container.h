@@ -90,7 +90,7 @@ public:
   // given, tells which happened.
   bool FromXMLString(TDesignHeader* Header, const QString& Value, TLayoutReadResult* Result = nullptr);
   // The same for a text in UTF-8 (a layout file's bytes after its byte-order mark).
-  bool FromXMLBytes(TDesignHeader* Header, QByteArrayView Utf8, TLayoutReadResult* Result = nullptr);
+  bool FromXMLBytes(TDesignHeader* Header, QByteArray Utf8, TLayoutReadResult* Result = nullptr);
   // The "DesignContainer" element: the page layout, then the bands with their objects.
   void ToXML(TXmlWriter& Writer);
   void FromXML(const TXmlElement& Node);

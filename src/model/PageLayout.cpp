@@ -101,7 +101,7 @@ void TDesignPage::SetImagePath(const QString& Value)
   FHasImage = true;
 }
 
-void TDesignPage::SetEncodedImage(const QByteArray& Text)
+void TDesignPage::SetEncodedImage(QByteArrayView Text)
 {
   if (Text.isEmpty()) {
     FHasImage = false;

@@ -3,6 +3,7 @@
 // ladder, and the converter between pixels and physical lengths.
 #include "objects/ImageTypes.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <memory>
@@ -86,7 +87,7 @@ public:
   void SetImagePath(const QString& Value);
   // Decodes a stored background picture (base64 of the picture file) with the decoder
   // of ImageType; an empty text turns the background off. Throws EDesignImageError.
-  void SetEncodedImage(const QByteArray& Text);
+  void SetEncodedImage(QByteArrayView Text);
   // The picture holder, shared with the surfaces that show it (may be null).
   std::shared_ptr<TDesignImage> Image() const { return FImage; }
   bool HasImage() const { return FHasImage; }

@@ -57,12 +57,12 @@ TDesignImageType TDesignImage::GetImageTypeFromName(const QString& Value)
   return ditBMP;
 }
 
-void TDesignImage::TakeData(const QByteArray& Data, const char* Format, const QString& ErrorPrefix)
+void TDesignImage::TakeData(QByteArray Data, const char* Format, const QString& ErrorPrefix)
 {
   if (!Format) {
     if (!LooksLikeMetafile(Data))
       throw EDesignImageError(ErrorPrefix + QStringLiteral("the data is not a metafile"));
-    FData = Data;
+    FData = std::move(Data);
     FFormat = nullptr;
     FMetafile = true;
     FSize = QSize();
@@ -79,7 +79,8 @@ void TDesignImage::TakeData(const QByteArray& Data, const char* Format, const QS
   if (!reader.canRead() || !size.isValid())
     throw EDesignImageError(ErrorPrefix + QStringLiteral("the data is not a %1 picture")
                                             .arg(QString::fromLatin1(Format).toUpper()));
-  FData = Data;
+  buffer.close();
+  FData = std::move(Data);
   FFormat = Format;
   FMetafile = false;
   FSize = size;
@@ -149,7 +150,7 @@ const QByteArray& TDesignImage::FileData() const
   return FData;
 }
 
-void TDesignImage::DecodeImage(const QByteArray& Base64)
+void TDesignImage::DecodeImage(QByteArrayView Base64)
 {
   QByteArray data;
   QString error;
@@ -157,17 +158,22 @@ void TDesignImage::DecodeImage(const QByteArray& Base64)
     throw EDesignImageError(QStringLiteral("Could not decode image ") + error);
   const QString prefix = QStringLiteral("Could not load image ");
   switch (FImageType) {
-  case ditBMP: TakeData(data, "bmp", prefix); break;
+  case ditBMP: TakeData(std::move(data), "bmp", prefix); break;
   case ditWMF:
-  case ditEMF: TakeData(data, nullptr, prefix); break;
-  case ditJPG: TakeData(data, "jpeg", prefix); break;
+  case ditEMF: TakeData(std::move(data), nullptr, prefix); break;
+  case ditJPG: TakeData(std::move(data), "jpeg", prefix); break;
   // GIF pictures are read back as well, so a GIF survives saving and reopening.
-  case ditGIF: TakeData(data, "gif", prefix); break;
-  case ditPNG: TakeData(data, StartsWith(data, "\x89PNG", 4) ? "png" : "bmp", prefix); break;
+  case ditGIF: TakeData(std::move(data), "gif", prefix); break;
+  case ditPNG: {
+    const char* format = StartsWith(data, "\x89PNG", 4) ? "png" : "bmp";
+    TakeData(std::move(data), format, prefix);
+    break;
+  }
   default: throw EDesignImageError(prefix + QStringLiteral("the picture type %1 is unknown").arg(int(FImageType)));
   }
-  // The text just decoded is the picture's encoded form: saving writes it back as it was.
-  FStoredImage = Base64;
+  // The text is encoded again from the bytes when it is next needed: the same text for
+  // any well-formed base64, without keeping a second copy of every picture.
+  FStoredImage.clear();
 }
 
 QByteArray TDesignImage::EncodeImage() const

@@ -47,7 +47,7 @@ public:
   // read with the kind that ImageType selects. Throws EDesignImageError: "Could not
   // decode image ..." for text that is not base64, "Could not load image ..." for data the
   // kind cannot read. The picture is unchanged after an error.
-  void DecodeImage(const QByteArray& Base64);
+  void DecodeImage(QByteArrayView Base64);
   // The base64 text of the picture: the text it was loaded or decoded from, else the
   // picture encoded anew.
   QByteArray GetEncodedImage() const;
@@ -73,7 +73,7 @@ public:
 
 private:
   // Checks Data as the given format (reading only its header) and takes it.
-  void TakeData(const QByteArray& Data, const char* Format, const QString& ErrorPrefix);
+  void TakeData(QByteArray Data, const char* Format, const QString& ErrorPrefix);
 
   TDesignImageType FImageType = ditBMP;
   mutable QByteArray FData;

@@ -360,7 +360,7 @@ void TDesignObject::SetImagePath(const QString& Value)
   FHasImage = true;
 }
 
-void TDesignObject::LoadEncodedImage(const QByteArray& Value)
+void TDesignObject::LoadEncodedImage(QByteArrayView Value)
 {
   if (!FHasImage || !FImage)
     FImage = std::make_unique<TDesignImage>();

@@ -183,7 +183,7 @@ public:
   void SetImageType(TDesignImageType v) { FImageType = v; }
   // Takes the picture from base64 text with the decoder of ImageType; throws
   // EDesignImageError when it cannot be decoded.
-  void LoadEncodedImage(const QByteArray& Value);
+  void LoadEncodedImage(QByteArrayView Value);
   bool WantHTML() const { return FWantHTML; }
   void SetWantHTML(bool v) { FWantHTML = v; }
   bool EmbedHTML() const { return FEmbedHTML; }

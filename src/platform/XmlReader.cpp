@@ -39,7 +39,13 @@ const char* After(const char* From, const char* E, std::string_view Pattern)
 
 const char* FindChar(const char* From, const char* E, char C)
 {
-  return From < E ? static_cast<const char*>(std::memchr(From, C, size_t(E - From))) : nullptr;
+  // Markup is dense: most searches end within a few bytes, where a plain loop beats
+  // the library call.
+  const char* p = From;
+  for (int k = 0; k < 24 && p < E; ++k, ++p)
+    if (*p == C)
+      return p;
+  return p < E ? static_cast<const char*>(std::memchr(p, C, size_t(E - p))) : nullptr;
 }
 
 // Skips the body of a DOCTYPE declaration (P is just after "<!DOCTYPE") the way pugixml
@@ -375,8 +381,13 @@ TXmlParseResult TXmlDocument::Parse(const QString& Text)
 
 TXmlParseResult TXmlDocument::ParseUtf8(QByteArrayView Utf8)
 {
+  return ParseUtf8Owned(Utf8.toByteArray());
+}
+
+TXmlParseResult TXmlDocument::ParseUtf8Owned(QByteArray Utf8)
+{
   FDoc->reset();
-  FBuffer = Utf8.toByteArray();
+  FBuffer = std::move(Utf8);
   TXmlParseResult result = ParseBuffer();
   if (!result.Ok)
     FBuffer.clear();

@@ -88,6 +88,8 @@ public:
   TXmlParseResult Parse(const QString& Text);
   // Parses UTF-8 bytes (a leading byte-order mark is skipped), as Parse.
   TXmlParseResult ParseUtf8(QByteArrayView Utf8);
+  // The same, parsing in place in the given bytes (no copy when they are not shared).
+  TXmlParseResult ParseUtf8Owned(QByteArray Utf8);
   // The document element; null when nothing was parsed.
   TXmlElement Root() const;
 
