@@ -79,20 +79,26 @@ void TDesignBand::SetSizeable(bool v)
   UpdateHeight();
 }
 
+void TDesignBand::ShowRuler(TDesignRuler*& Ruler, bool Show, int Orientation)
+{
+  if (Show) {
+    // Its marks face the page; it follows the pointer.
+    Ruler = new TDesignRuler(this);
+    Ruler->SetOrientation(TRulerOrientation(Orientation));
+    Ruler->SetShowPosition(true);
+    Ruler->show();
+  } else {
+    delete Ruler;
+    Ruler = nullptr;
+  }
+}
+
 void TDesignBand::SetShowTopRuler(bool v)
 {
   if (v == FShowTopRuler)
     return;
   FShowTopRuler = v;
-  if (v) {
-    FTopRuler = new TDesignRuler(this);
-    FTopRuler->SetOrientation(roBottom);
-    FTopRuler->SetShowPosition(true);
-    FTopRuler->show();
-  } else {
-    delete FTopRuler;
-    FTopRuler = nullptr;
-  }
+  ShowRuler(FTopRuler, v, roBottom);
   SetImperial(FImperial);
   UpdateHeight();
   ArrangeRulers();
@@ -103,15 +109,7 @@ void TDesignBand::SetShowLeftRuler(bool v)
   if (v == FShowLeftRuler)
     return;
   FShowLeftRuler = v;
-  if (v) {
-    FLeftRuler = new TDesignRuler(this);
-    FLeftRuler->SetOrientation(roRight);
-    FLeftRuler->SetShowPosition(true);
-    FLeftRuler->show();
-  } else {
-    delete FLeftRuler;
-    FLeftRuler = nullptr;
-  }
+  ShowRuler(FLeftRuler, v, roRight);
   SetImperial(FImperial);
   ArrangeRulers();
   SizeChanged();

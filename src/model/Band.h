@@ -67,6 +67,7 @@ protected:
 
 private:
   void ShowPosition(int X, int Y);
+  void ShowRuler(TDesignRuler*& Ruler, bool Show, int Orientation);
   void SizeChanged();
 
   TDesignRuler* FTopRuler = nullptr;

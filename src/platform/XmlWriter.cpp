@@ -173,19 +173,38 @@ void TXmlWriter::End()
   std::memcpy(out, ">\r\n", 3);
 }
 
-void TXmlWriter::Element(QStringView Name, QStringView Text)
+bool TXmlWriter::OpenLeaf(QStringView Name, bool Empty, qsizetype& NameOffset, qsizetype& NameLength)
 {
   CloseStartTag();
   Indent(Depth());
   AppendAscii("<", 1);
-  const qsizetype nameOffset = FBuf.size();
+  NameOffset = FBuf.size();
   AppendName(Name);
-  const qsizetype nameLength = FBuf.size() - nameOffset;
-  if (Text.isEmpty()) {
+  NameLength = FBuf.size() - NameOffset;
+  if (Empty) {
     AppendAscii("/>\r\n", 4);
-    return;
+    return false;
   }
   AppendAscii(">", 1);
+  return true;
+}
+
+void TXmlWriter::CloseLeaf(qsizetype NameOffset, qsizetype NameLength)
+{
+  char* out = Grow(NameLength + 5);
+  *out++ = '<';
+  *out++ = '/';
+  // Grow may have moved the buffer, so the name is read only after it.
+  std::memcpy(out, FBuf.constData() + NameOffset, size_t(NameLength));
+  out += NameLength;
+  std::memcpy(out, ">\r\n", 3);
+}
+
+void TXmlWriter::Element(QStringView Name, QStringView Text)
+{
+  qsizetype nameOffset = 0, nameLength = 0;
+  if (!OpenLeaf(Name, Text.isEmpty(), nameOffset, nameLength))
+    return;
   const char16_t* s = Text.utf16();
   const char16_t* end = s + Text.size();
   while (s < end) {
@@ -194,12 +213,7 @@ void TXmlWriter::Element(QStringView Name, QStringView Text)
     Shrink(EscapeUnits(s, chunkEnd, out));
     s = chunkEnd;
   }
-  char* out = Grow(nameLength + 5);
-  *out++ = '<';
-  *out++ = '/';
-  std::memcpy(out, FBuf.constData() + nameOffset, size_t(nameLength));
-  out += nameLength;
-  std::memcpy(out, ">\r\n", 3);
+  CloseLeaf(nameOffset, nameLength);
 }
 
 void TXmlWriter::CData(QStringView Text)
@@ -222,24 +236,11 @@ void TXmlWriter::CDataAscii(QByteArrayView Ascii)
 
 void TXmlWriter::ElementAscii(QStringView Name, QByteArrayView Ascii)
 {
-  CloseStartTag();
-  Indent(Depth());
-  AppendAscii("<", 1);
-  const qsizetype nameOffset = FBuf.size();
-  AppendName(Name);
-  const qsizetype nameLength = FBuf.size() - nameOffset;
-  if (Ascii.isEmpty()) {
-    AppendAscii("/>\r\n", 4);
+  qsizetype nameOffset = 0, nameLength = 0;
+  if (!OpenLeaf(Name, Ascii.isEmpty(), nameOffset, nameLength))
     return;
-  }
-  AppendAscii(">", 1);
   AppendAscii(Ascii.data(), Ascii.size());
-  char* out = Grow(nameLength + 5);
-  *out++ = '<';
-  *out++ = '/';
-  std::memcpy(out, FBuf.constData() + nameOffset, size_t(nameLength));
-  out += nameLength;
-  std::memcpy(out, ">\r\n", 3);
+  CloseLeaf(nameOffset, nameLength);
 }
 
 void TXmlWriter::ElementInt(QStringView Name, long long Value)

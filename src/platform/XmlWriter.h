@@ -55,6 +55,10 @@ private:
   char* Grow(qsizetype Count);
   void Shrink(char* End);
   void CloseStartTag();
+  // A leaf's start tag (or, when Empty, its empty-element tag: then false); its name
+  // is at NameOffset in the buffer for the end tag.
+  bool OpenLeaf(QStringView Name, bool Empty, qsizetype& NameOffset, qsizetype& NameLength);
+  void CloseLeaf(qsizetype NameOffset, qsizetype NameLength);
   void Indent(qsizetype Level);
   void AppendName(QStringView Name);
   void AppendAscii(const char* Text, qsizetype Length);
