@@ -59,7 +59,7 @@ void AlignLabels(std::initializer_list<QFormLayout*> Forms)
 } // namespace
 
 TfDesignBorders::TfDesignBorders(QWidget* Parent)
-  : QDialog(Parent)
+  : TPropListDialog(Parent)
 {
   setWindowTitle(QStringLiteral("Borders and Shading"));
 
@@ -115,12 +115,6 @@ TfDesignBorders::TfDesignBorders(QWidget* Parent)
   FLoading = false;
 }
 
-void TfDesignBorders::Record(const QString& Key, const QString& Value)
-{
-  if (!FLoading && FNewPropList)
-    FNewPropList->SetValue(Key, Value);
-}
-
 // Before any list: a white background, a black line, both styles blank, width 0.
 void TfDesignBorders::ResetControls()
 {
@@ -152,9 +146,5 @@ void TfDesignBorders::SetFromPropList(const TNameValueList& PropList)
 
 bool TfDesignBorders::ShowBorderDialog(const TNameValueList& PropList, TNameValueList& NewPropList)
 {
-  FNewPropList = &NewPropList;
-  SetFromPropList(PropList);
-  const bool ok = exec() == QDialog::Accepted;
-  FNewPropList = nullptr;
-  return ok;
+  return RunOn(PropList, NewPropList);
 }

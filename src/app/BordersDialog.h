@@ -3,14 +3,14 @@
 // settings of the selection from a property list and records the ones the user changes.
 #include "platform/NameValueList.h"
 
-#include <QDialog>
+#include "app/PropListDialog.h"
 
 class QComboBox;
 class QPushButton;
 class QSpinBox;
 class TColorSelector;
 
-class TfDesignBorders : public QDialog {
+class TfDesignBorders : public TPropListDialog {
   Q_OBJECT
 public:
   explicit TfDesignBorders(QWidget* Parent = nullptr);
@@ -19,7 +19,7 @@ public:
   // NewPropList. Returns whether the dialog was closed with Ok.
   bool ShowBorderDialog(const TNameValueList& PropList, TNameValueList& NewPropList);
   // Puts every control back to its initial state, then sets those whose key PropList holds.
-  void SetFromPropList(const TNameValueList& PropList);
+  void SetFromPropList(const TNameValueList& PropList) override;
 
   TColorSelector* FillColour() const { return FFillColour; }
   QComboBox* FillStyle() const { return FFillStyle; }
@@ -30,11 +30,8 @@ public:
   QPushButton* CancelButton() const { return FCancel; }
 
 private:
-  void Record(const QString& Key, const QString& Value);
   void ResetControls();
 
-  TNameValueList* FNewPropList = nullptr;
-  bool FLoading = false;
 
   TColorSelector* FFillColour;
   QComboBox* FFillStyle;

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 TfDesignImage::TfDesignImage(QWidget* Parent)
-  : QDialog(Parent)
+  : TPropListDialog(Parent)
 {
   setWindowTitle(QStringLiteral("Image Properties"));
 
@@ -64,12 +64,6 @@ TfDesignImage::TfDesignImage(QWidget* Parent)
   FImageMode->setCurrentIndex(-1);
 }
 
-void TfDesignImage::Record(const QString& Key, const QString& Value)
-{
-  if (!FLoading && FNewPropList)
-    FNewPropList->SetValue(Key, Value);
-}
-
 void TfDesignImage::SetFromPropList(const TNameValueList& PropList)
 {
   FLoading = true;
@@ -80,9 +74,5 @@ void TfDesignImage::SetFromPropList(const TNameValueList& PropList)
 
 bool TfDesignImage::ShowDialog(const TNameValueList& PropList, TNameValueList& NewPropList)
 {
-  FNewPropList = &NewPropList;
-  SetFromPropList(PropList);
-  const bool ok = exec() == QDialog::Accepted;
-  FNewPropList = nullptr;
-  return ok;
+  return RunOn(PropList, NewPropList);
 }

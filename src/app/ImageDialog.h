@@ -3,14 +3,14 @@
 // mode; its three buttons act on the pictures at once, through the main window.
 #include "platform/NameValueList.h"
 
-#include <QDialog>
+#include "app/PropListDialog.h"
 
 #include <functional>
 
 class QComboBox;
 class QPushButton;
 
-class TfDesignImage : public QDialog {
+class TfDesignImage : public TPropListDialog {
   Q_OBJECT
 public:
   explicit TfDesignImage(QWidget* Parent = nullptr);
@@ -19,7 +19,7 @@ public:
   // NewPropList. Returns whether the dialog was closed with Ok.
   bool ShowDialog(const TNameValueList& PropList, TNameValueList& NewPropList);
   // Puts the list back to its initial state, then sets it when PropList holds IMAGEMODE.
-  void SetFromPropList(const TNameValueList& PropList);
+  void SetFromPropList(const TNameValueList& PropList) override;
 
   // The actions of "Reload Image", "Resize" and "Change...".
   std::function<void()> OnReloadImage;
@@ -34,10 +34,7 @@ public:
   QPushButton* CancelButton() const { return FCancel; }
 
 private:
-  void Record(const QString& Key, const QString& Value);
 
-  TNameValueList* FNewPropList = nullptr;
-  bool FLoading = false;
 
   QComboBox* FImageMode;
   QPushButton* FReload;

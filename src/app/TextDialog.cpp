@@ -39,7 +39,7 @@ QSpinBox* NumberBox(int Min, int Max)
 } // namespace
 
 TfDesignText::TfDesignText(QWidget* Parent)
-  : QDialog(Parent)
+  : TPropListDialog(Parent)
 {
   setWindowTitle(QStringLiteral("Text"));
   FPages = new QTabWidget;
@@ -171,12 +171,6 @@ TfDesignText::TfDesignText(QWidget* Parent)
   FLoading = false;
 }
 
-void TfDesignText::Record(const QString& Key, const QString& Value)
-{
-  if (!FLoading && FNewPropList)
-    FNewPropList->SetValue(Key, Value);
-}
-
 // The state before any list was shown: lists and font entries blank (a setting the
 // selection does not share), numbers 0, boxes unchecked, the colour black.
 void TfDesignText::ResetControls()
@@ -268,9 +262,5 @@ void TfDesignText::SetFromPropList(const TNameValueList& PropList)
 
 bool TfDesignText::ShowTextDialog(const TNameValueList& PropList, TNameValueList& NewPropList)
 {
-  FNewPropList = &NewPropList;
-  SetFromPropList(PropList);
-  const bool ok = exec() == QDialog::Accepted;
-  FNewPropList = nullptr;
-  return ok;
+  return RunOn(PropList, NewPropList);
 }

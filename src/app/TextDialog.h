@@ -3,7 +3,7 @@
 // property list and records the settings the user changes into a second list.
 #include "platform/NameValueList.h"
 
-#include <QDialog>
+#include "app/PropListDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,7 +14,7 @@ class QSpinBox;
 class QTabWidget;
 class TColorSelector;
 
-class TfDesignText : public QDialog {
+class TfDesignText : public TPropListDialog {
   Q_OBJECT
 public:
   explicit TfDesignText(QWidget* Parent = nullptr);
@@ -23,7 +23,7 @@ public:
   // NewPropList. Returns whether the dialog was closed with Ok.
   bool ShowTextDialog(const TNameValueList& PropList, TNameValueList& NewPropList);
   // Puts every control back to its initial state, then sets those whose key PropList holds.
-  void SetFromPropList(const TNameValueList& PropList);
+  void SetFromPropList(const TNameValueList& PropList) override;
 
   QTabWidget* Pages() const { return FPages; }
   QFontComboBox* FontName() const { return FFontName; }
@@ -42,13 +42,10 @@ public:
   QPushButton* CancelButton() const { return FCancel; }
 
 private:
-  void Record(const QString& Key, const QString& Value);
   void ResetControls();
   void SetStyle(bool Bold, bool Italic);
   void UpdateSample();
 
-  TNameValueList* FNewPropList = nullptr;
-  bool FLoading = false;
   QString FSampleFamily;
   int FSampleSize = 0;
   bool FSampleBold = false;
